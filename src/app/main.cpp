@@ -1,0 +1,28 @@
+// Velmora: starts with the title window alone.
+#include <QApplication>
+#include <QDir>
+
+#include "app/data_folder.h"
+#include "app/forms.h"
+#include "info_windows/form6.h"
+#include "toolkit/program.h"
+
+namespace {
+
+// Data folders beside the program: installed (../share/velmora/data) or in the source tree.
+QStringList BundledDataFolders() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {programDir.absoluteFilePath(QStringLiteral("../share/velmora/data")),
+            QStringLiteral(VELMORA_SOURCE_DATA_DIR)};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    velmora::InitializeToolkit();
+    velmora::ChooseWorkingFolder(BundledDataFolders());
+    velmora::form6().Show();
+    return QApplication::exec();
+}

@@ -1,0 +1,31 @@
+// Log-log interpolation in the 81-row table and the cursor-line coordinates of the graphs.
+#pragma once
+
+#include "core/material_table.h"
+
+namespace velmora {
+
+// Returned by FindUpperRow for an energy above the table's last energy, which no caller may use.
+inline constexpr int kEnergyAboveTable = 0;
+
+// Upper row i (2..81) of the pair of rows i-1, i that brackets energyMeV, by a linear scan from
+// row 1; an energy equal to a tabulated one selects that row; at or below row 1 it gives 2.
+// The scan never reads past row 81: above EnergyMeV[81] it returns kEnergyAboveTable (so does
+// every positive energy on a table that was never loaded, whose energies are all zero).
+int FindUpperRow(const MaterialTable& table, double energyMeV);
+
+// Value of one column at energyMeV on the straight line through rows i-1 and i in the plane of
+// natural logarithms, evaluated in a fixed order so that every caller gets bit-identical results.
+// Below row 1 it extrapolates along rows 1 and 2. Takes no logarithm of a non-positive number:
+// an upperRow outside 2..81 (kEnergyAboveTable included), an energy that is not positive, or a
+// non-positive value or energy in the two rows gives NaN, which callers must refuse beforehand.
+double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,
+                         double energyMeV);
+
+// User coordinates of the cursor lines: ln value plus 4.606, 6.909 or 9.212 (ln 10 taken as 2.303).
+// A value that is not positive gives NaN.
+double CursorX(double energyMeV);
+double CursorYStopping(double stoppingPower);
+double CursorYRange(double csdaRange);
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+// List boxes with a synchronous click on every selection.
+#include "toolkit/list_box.h"
+
+#include <QSignalBlocker>
+
+#include "toolkit/twips.h"
+
+namespace velmora {
+
+ListBox::ListBox(QWidget* parent, int left, int top, int width, int height) : QListWidget(parent) {
+    setGeometry(TwipsRect(left, top, width, height));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!settingFromCode_ && row >= 0) {
+            RunClick();
+        }
+    });
+}
+
+void ListBox::Clear() {
+    const QSignalBlocker blocker(this);
+    clear();
+}
+
+void ListBox::AddItem(const QString& text) {
+    addItem(text);
+}
+
+QString ListBox::List(int index) const {
+    const QListWidgetItem* row = item(index);
+    return row ? row->text() : QString();
+}
+
+void ListBox::SetListIndex(int index) {
+    if (index < -1 || index >= count()) {
+        return;
+    }
+    settingFromCode_ = true;
+    setCurrentRow(index);
+    settingFromCode_ = false;
+    if (index < 0) {
+        return;
+    }
+    scrollToItem(item(index));
+    RunClick();
+}
+
+void ListBox::RunClick() {
+    if (onClick) {
+        onClick();
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,35 @@
+// A list of text rows whose selection, by the user or by code, runs the click handler at once.
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+
+namespace velmora {
+
+class ListBox : public QListWidget {
+    Q_OBJECT
+  public:
+    ListBox(QWidget* parent, int left, int top, int width, int height);
+
+    // Empties the list without running the click handler.
+    void Clear();
+    // Appends a row at the end.
+    void AddItem(const QString& text);
+    int ListCount() const { return count(); }
+    QString List(int index) const;
+
+    // The 0-based selected row, -1 when none.
+    int ListIndex() const { return currentRow(); }
+    // Selects the row, scrolls it into view and runs onClick before returning, exactly as a user's
+    // selection does. -1 removes the selection without a click.
+    void SetListIndex(int index);
+
+    // Runs after the selection changes through the mouse, the arrow keys or SetListIndex.
+    std::function<void()> onClick;
+
+  private:
+    void RunClick();
+    bool settingFromCode_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,12 @@
+// The classic 16-colour palette that drawing code refers to by index.
+#pragma once
+
+#include <QColor>
+
+namespace velmora {
+
+// Colour of palette index 0..15 (1 blue, 8 grey, 12 light red, 14 light yellow, 15 bright white);
+// indices outside the palette give black.
+QColor QBColor(int index);
+
+}  // namespace velmora

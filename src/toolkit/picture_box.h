@@ -1,0 +1,112 @@
+// A drawing surface with user coordinates that keeps what is drawn on it until it is cleared.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace velmora {
+
+class LineControl;
+
+// Whether a Print stays on the line (the next Print continues right of it) or ends it.
+enum class PrintEnd { StayOnLine, NewLine };
+
+// Pointer shapes that MousePointer takes.
+inline constexpr int kPointerArrow = 0;
+inline constexpr int kPointerCross = 2;
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    // Outer size in twips, including a sunken border of two pixels on each side.
+    PictureBox(QWidget* parent, int left, int top, int width, int height);
+    ~PictureBox() override;
+
+    static constexpr int kBorderPixels = 2;
+
+    // User coordinates over the client area: left and top edge, width and height in user units.
+    // A negative height makes y grow upward.
+    void SetScale(double scaleLeft, double scaleTop, double scaleWidth, double scaleHeight);
+    double ScaleLeft() const { return scaleLeft_; }
+    double ScaleTop() const { return scaleTop_; }
+    double ScaleWidth() const { return scaleWidth_; }
+    double ScaleHeight() const { return scaleHeight_; }
+
+    void SetBackColor(const QColor& color);
+    void SetForeColor(const QColor& color) { foreColor_ = color; }
+    QColor BackColor() const { return backColor_; }
+    QColor ForeColor() const { return foreColor_; }
+    void SetFontName(const QString& family) { fontName_ = family; }
+
+    // Clears the surface to the background colour; the current point goes to (0, 0).
+    void Cls();
+    void SetDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    int DrawWidth() const { return drawWidth_; }
+    void SetFontSize(double points) { fontSize_ = points; }
+    double FontSize() const { return fontSize_; }
+    void SetCurrentX(double x) { currentX_ = x; }
+    void SetCurrentY(double y) { currentY_ = y; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+
+    // The four forms of Line; each leaves the current point at (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, const QColor& color);
+    void LineTo(double x2, double y2, const QColor& color);
+    void Box(double x1, double y1, double x2, double y2, const QColor& color);
+    void FilledBox(double x1, double y1, double x2, double y2, const QColor& color);
+    // One point in the foreground colour; it becomes the current point.
+    void PSet(double x, double y);
+    // Draws text in the foreground colour, its top left corner at the current point, on a
+    // transparent background.
+    void Print(const QString& text, PrintEnd end = PrintEnd::NewLine);
+
+    void SetMousePointer(int shape);
+    int MousePointer() const { return mousePointer_; }
+
+    // A line control inside this box, drawn over the surface; the box owns it.
+    LineControl& AddLine(const QColor& color, float x1, float y1, float x2, float y2);
+
+    // Runs for every pointer move over the client area: buttons (1 left, 2 right, 4 middle),
+    // shift state (1 shift, 2 ctrl, 4 alt) and the position in user coordinates.
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+
+    // The persistent surface, one pixel per client pixel.
+    const QImage& Surface() const { return surface_; }
+    // The surface with the visible line controls drawn over it, as the screen shows it.
+    QImage Composite() const;
+    QSize ClientSize() const { return surface_.size(); }
+    // Client pixel of a point in user coordinates (each coordinate taken in single precision).
+    QPoint ToPixel(double x, double y) const;
+    // User coordinates of the centre-free client pixel position (as mouse events report it).
+    QPointF ToUser(QPointF clientPixel) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    friend class LineControl;
+    void DrawLineControls(QPainter& painter, QPoint origin) const;
+    QFont CurrentFont() const;
+
+    QImage surface_;
+    double scaleLeft_ = 0.0;
+    double scaleTop_ = 0.0;
+    double scaleWidth_ = 1.0;
+    double scaleHeight_ = 1.0;
+    QColor backColor_ = Qt::white;
+    QColor foreColor_ = Qt::black;
+    QString fontName_;
+    double fontSize_ = 8.25;
+    int drawWidth_ = 1;
+    double currentX_ = 0.0;
+    double currentY_ = 0.0;
+    int mousePointer_ = kPointerArrow;
+    std::vector<std::unique_ptr<LineControl>> lines_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,84 @@
+// Synthetic material files for window tests.
+#include "support/material_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <cmath>
+#include <cstdio>
+
+namespace velmora::testing {
+namespace {
+
+std::string Scientific(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3E", value);
+    return buffer;
+}
+
+std::string DataRow(const TestMaterial& m, int row) {
+    return "   " + Scientific(m.energy[row]) + " " + Scientific(m.collision[row]) + " " +
+           Scientific(m.radiative[row]) + " " + Scientific(m.total[row]) + " " +
+           Scientific(m.range[row]);
+}
+
+std::string GeneratedLine(const TestMaterial& m, int line) {
+    if (line == 1) {
+        return m.name;
+    }
+    if (line == 4) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "  %.6g  %.6g", m.density, m.meanExcitationEnergy);
+        return buffer;
+    }
+    if (line >= 11 && line <= 91) {
+        return DataRow(m, line - 10);
+    }
+    return "free text line " + std::to_string(line);
+}
+
+}  // namespace
+
+TestMaterial SmoothMaterial(const std::string& name, double density, double meanExcitationEnergy) {
+    TestMaterial m;
+    m.name = name;
+    m.density = density;
+    m.meanExcitationEnergy = meanExcitationEnergy;
+    for (int row = 1; row <= 81; ++row) {
+        // Rounded to the four digits the file holds, so values read back equal these exactly.
+        const double e = std::stod(Scientific(0.01 * std::pow(10.0, (row - 1) / 16.0)));
+        m.energy[row] = e;
+        m.collision[row] = std::stod(Scientific(2.0 * std::pow(e, -0.3) + 1.0));
+        m.radiative[row] = std::stod(Scientific(0.01 * e));
+        m.total[row] = std::stod(Scientific(m.collision[row] + m.radiative[row]));
+        m.range[row] = std::stod(Scientific(0.5 * std::pow(e, 1.5)));
+    }
+    return m;
+}
+
+std::string MaterialFileText(const TestMaterial& material) {
+    std::string text;
+    for (int line = 1; line <= 91; ++line) {
+        const auto replaced = material.lineOverrides.find(line);
+        text += replaced != material.lineOverrides.end() ? replaced->second
+                                                         : GeneratedLine(material, line);
+        text += "\r\n";
+    }
+    return text + material.trailer;
+}
+
+QString WriteRawFile(const QString& folder, const QString& fileName, const std::string& bytes) {
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(fileName);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    return path;
+}
+
+QString WriteMaterialFile(const QString& folder, const QString& fileName,
+                          const TestMaterial& material) {
+    return WriteRawFile(folder, fileName, MaterialFileText(material));
+}
+
+}  // namespace velmora::testing

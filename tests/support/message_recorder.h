@@ -1,0 +1,31 @@
+// Records message boxes and program ends instead of blocking or quitting, for window tests.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace velmora::testing {
+
+struct RecordedMessage {
+    QString text;
+    int style = 0;
+};
+
+// Installs recording handlers for MsgBox and End while it lives; restores the real ones after.
+class MessageRecorder {
+  public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const std::vector<RecordedMessage>& Messages() const { return messages_; }
+    int EndCalls() const { return endCalls_; }
+    void Clear() { messages_.clear(); }
+
+  private:
+    std::vector<RecordedMessage> messages_;
+    int endCalls_ = 0;
+};
+
+}  // namespace velmora::testing
