@@ -9,8 +9,17 @@ namespace velmora {
 // Whether the folder holds "p_QRV" or "p_STC".
 bool HoldsMaterialFolders(const QString& folder);
 
-// When the current folder holds neither material folder (a start from a menu), changes to the
-// first of the candidates that holds one. Returns the folder the program then works in.
-QString ChooseWorkingFolder(const QStringList& candidates);
+// The per-user data folder ($XDG_DATA_HOME/velmora, usually ~/.local/share/velmora).
+QString UserDataFolder();
+
+// Makes sure the user folder holds material folders: when it holds none, creates it and copies the
+// material folders of the bundled folder into it. Files already there are never overwritten.
+// Returns false when the folder could not be made or filled.
+bool PrepareUserDataFolder(const QString& userFolder, const QString& bundledFolder);
+
+// When the current folder holds neither material folder (a start from a menu), works in the user
+// data folder, filled from the first bundled folder that holds material folders; when that cannot
+// be made, works in the bundled folder itself. Returns the folder the program then works in.
+QString ChooseWorkingFolder(const QStringList& bundledCandidates, const QString& userFolder);
 
 }  // namespace velmora

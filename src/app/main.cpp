@@ -9,7 +9,7 @@
 
 namespace {
 
-// Data folders beside the program: installed (../share/velmora/data) or in the source tree.
+// Bundled tables: installed beside the program (../share/velmora/data) or in the source tree.
 QStringList BundledDataFolders() {
     const QDir programDir(QCoreApplication::applicationDirPath());
     return {programDir.absoluteFilePath(QStringLiteral("../share/velmora/data")),
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     velmora::InitializeToolkit();
-    velmora::ChooseWorkingFolder(BundledDataFolders());
+    velmora::ChooseWorkingFolder(BundledDataFolders(), velmora::UserDataFolder());
     velmora::form6().Show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-// The fixed number patterns, the reading of typed numbers and the plain number text (Part 1.3).
+// The fixed number patterns, the reading of typed numbers and the plain number text.
 // Plain functions without state; no locale, the point is always a full stop.
 #pragma once
 
@@ -16,7 +16,7 @@ namespace velmora {
 // optionally '.' with '0's (least decimals) followed by '#'s (further decimals), then optionally
 // "E+" and '0's (least exponent digits; a scientific pattern needs exactly one "0" before the point
 // and no '#' after it). The exponent gets more digits when it needs them (1.000E-100). At most 40
-// decimals. Any other pattern is unsupported and gives NumberText(value). Decisions beyond Part 1.3:
+// decimals. Any other pattern is unsupported and gives NumberText(value). Further decisions:
 // - Exact ties go away from zero: 0.0625 with "#0.000" gives 0.063, 12345 with "0.000E+00"
 //   1.235E+04.
 // - A negative value gets a minus after the leading blanks (" -1.0000E+03"), unless it rounds to

@@ -1,0 +1,28 @@
+# Installation layout and the Debian package.
+include(GNUInstallDirs)
+
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/p_QRV ${PROJECT_SOURCE_DIR}/data/p_STC
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data)
+install(FILES ${PROJECT_SOURCE_DIR}/data/README.md
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data OPTIONAL)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/velmora.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/velmora.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NOTICE
+        DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "Velmora developers")
+set(CPACK_PACKAGE_CONTACT "Velmora developers <velmora@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Mass stopping powers and csda ranges of positrons in elements and compounds")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Library dependencies are read off the binaries; the fonts the windows are laid out for are added.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-motoya-l-maruberi")
+include(CPack)
