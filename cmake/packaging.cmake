@@ -19,6 +19,7 @@ set(CPACK_PACKAGE_CONTACT "Velmora developers <velmora@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Mass stopping powers and csda ranges of positrons in elements and compounds")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Library dependencies are read off the binaries; the fonts the windows are laid out for are added.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
