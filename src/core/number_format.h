@@ -33,7 +33,8 @@ std::string FormatPattern(double value, std::string_view pattern);
 // included, ends the number. Digits may be missing before or after the point (".5", "5.", "5.e2"),
 // but the mantissa needs one digit; an E without digits after it is not part of the number ("1e",
 // "1e+" read as 1). No "inf", "nan" or hexadecimal forms. The digits are converted exactly
-// (std::from_chars, nearest double); a magnitude too small for a double reads as zero with the sign.
+// (std::from_chars, nearest double); a magnitude too small for a double reads as zero with the
+// sign.
 double ReadNumber(std::string_view text);
 
 // The value with up to 15 significant digits, no exponent for ordinary magnitudes, no trailing

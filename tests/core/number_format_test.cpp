@@ -43,7 +43,7 @@ void CheckFormat(const FormatCase (&cases)[N]) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// FormatPattern, the examples of the design, pattern by pattern
+// FormatPattern, the documented examples, pattern by pattern
 
 TEST(FormatPatternTest, DensityCaptionPattern) {
     const FormatCase cases[] = {
@@ -157,7 +157,8 @@ TEST(FormatPatternTest, OutputLengthsWithTwoDigitExponents) {
 }
 
 TEST(FormatPatternTest, ListRowOfTheTableWindow) {
-    // A table-window row: energy 0.1, collision 2.34561, radiative 0.00123456 give a row of 34 characters.
+    // A table-window row: energy 0.1, collision 2.34561, radiative 0.00123456 give a row of 34
+    // characters.
     const std::string row = FormatPattern(0.1, "0.0000E+00") +
                             FormatPattern(2.34561, "  0.0000E+00") +
                             FormatPattern(0.00123456, "  0.0000E+00");
@@ -347,7 +348,7 @@ struct ReadCase {
     double expected;
 };
 
-TEST(ReadNumberTest, ExamplesOfTheDesign) {
+TEST(ReadNumberTest, DocumentedExamples) {
     const ReadCase cases[] = {
         {"", 0},       {"abc", 0},     {" ", 0},        {" 0.1 ", 0.1}, {"-0.1", -0.1},
         {"1E3", 1000}, {"10 MeV", 10}, {"1 000", 1000}, {".5", 0.5},    {"2.5MeV", 2.5},
@@ -458,7 +459,7 @@ struct TextCase {
     std::string_view expected;
 };
 
-TEST(NumberTextTest, ExamplesOfTheDesign) {
+TEST(NumberTextTest, DocumentedExamples) {
     const TextCase cases[] = {
         {50.01, "50.01"},
         {5.1, "5.1"},
@@ -500,7 +501,8 @@ TEST(NumberTextTest, OrdinaryMagnitudes) {
 }
 
 TEST(NumberTextTest, EndEnergiesOfCappedTables) {
-    // The capped end energy: (S + 5000 x D) / 1000 with S and D in keV from the typed MeV times 1000.
+    // The capped end energy: (S + 5000 x D) / 1000 with S and D in keV from the typed MeV times
+    // 1000.
     const double start = 0.01 * 1000;
     const double interval = 0.01 * 1000;
     EXPECT_EQ(NumberText((start + 5000 * interval) / 1000), "50.01");

@@ -1,0 +1,73 @@
+// Linear scan and log-log straight-line interpolation in the material table; cursor coordinates.
+#include "core/interpolation.h"
+
+#include <cmath>
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
+
+// ln 100, ln 1000 and ln 10000 with ln 10 taken as 2.303, as the cursor lines have always used.
+constexpr double kCursorOffsetX = 4.606;
+constexpr double kCursorOffsetStopping = 6.909;
+constexpr double kCursorOffsetRange = 9.212;
+
+double LogPlus(double value, double offset) {
+    return value > 0.0 ? std::log(value) + offset : kNotANumber;
+}
+
+}  // namespace
+
+int FindUpperRow(const MaterialTable& table, double energyMeV) {
+    int row = kFirstRow;
+    while (row <= kLastRow && table.EnergyMeV[row] < energyMeV) {
+        ++row;
+    }
+    if (row > kLastRow) {
+        return kEnergyAboveTable;
+    }
+    return row == kFirstRow ? kFirstRow + 1 : row;
+}
+
+double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,
+                         double energyMeV) {
+    if (upperRow <= kFirstRow || upperRow > kLastRow) {
+        return kNotANumber;
+    }
+    const double upperValue = column[upperRow];
+    const double lowerValue = column[upperRow - 1];
+    const double upperEnergy = table.EnergyMeV[upperRow];
+    const double lowerEnergy = table.EnergyMeV[upperRow - 1];
+    if (!(upperValue > 0.0 && lowerValue > 0.0 && upperEnergy > 0.0 && lowerEnergy > 0.0 &&
+          energyMeV > 0.0)) {
+        return kNotANumber;
+    }
+    // The order of these steps is fixed: every caller must get the same bits for the same input.
+    const double a = std::log(upperValue);
+    const double b = std::log(lowerValue);
+    const double e1 = std::log(upperEnergy);
+    const double e0 = std::log(lowerEnergy);
+    const double x = std::log(energyMeV);
+    const double d = a - b;
+    const double p = d * (e1 - x);
+    const double q = e1 - e0;
+    const double r = p / q;
+    return std::exp(a - r);
+}
+
+double CursorX(double energyMeV) {
+    return LogPlus(energyMeV, kCursorOffsetX);
+}
+
+double CursorYStopping(double stoppingPower) {
+    return LogPlus(stoppingPower, kCursorOffsetStopping);
+}
+
+double CursorYRange(double csdaRange) {
+    return LogPlus(csdaRange, kCursorOffsetRange);
+}
+
+}  // namespace velmora
