@@ -13,8 +13,10 @@ FileListBox::FileListBox(QWidget* parent, const QString& pattern, int left, int 
     : QListWidget(parent), pattern_(pattern) {
     setGeometry(TwipsRect(left, top, width, height));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && onClick) {
+    // A choice is a selected entry: the current row alone also moves when the list takes the
+    // focus, which chooses nothing.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!FileName().isEmpty() && onClick) {
             onClick();
         }
     });

@@ -24,7 +24,9 @@ void Label::SetForeColor(const QColor& color) {
 }
 
 void Label::SetBackColor(const QColor& color) {
+    // Translucency also switched off the system background; both must go for the fill to show.
     setAttribute(Qt::WA_TranslucentBackground, false);
+    setAttribute(Qt::WA_NoSystemBackground, false);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, color);
     setPalette(colors);

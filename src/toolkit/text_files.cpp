@@ -63,7 +63,9 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes may sit in the file's buffer until flushed; a failed flush (a full disk) must not
+    // reach commit(), which does not see errors of the final flush and would rename a partial file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason;
