@@ -1,0 +1,182 @@
+// The main window's handlers: start-up, file selection, the OK button and the navigation buttons.
+#include "main_window/form1.h"
+
+#include <QSignalBlocker>
+
+#include "app/forms.h"
+#include "core/material_file.h"
+#include "core/material_table.h"
+#include "core/number_format.h"
+#include "graph/form2.h"
+#include "info_windows/form4.h"
+#include "info_windows/form6.h"
+#include "interval_table/form5.h"
+#include "toolkit/message_box.h"
+#include "toolkit/text_files.h"
+
+namespace velmora {
+namespace {
+
+const QString kNoSelectionMessage = QStringLiteral("元素または物質を選択して下さい");
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The path of a file in a material folder as the shared table keeps it: "p_QRV\name".
+QString MaterialPath(const QString& folder, const QString& fileName) {
+    return folder + QLatin1Char('\\') + fileName;
+}
+
+// The decoded text of a material file, or a message box naming the file and the reason.
+std::optional<std::string> ReadMaterialText(const QString& path) {
+    TextFileContents contents = ReadTextFile(NativePath(path));
+    if (!contents.text) {
+        const MaterialFileError error{
+            path.toStdString(), 0,
+            "the file cannot be read (" + contents.error.toStdString() + ")"};
+        MsgBox(ToQString(error.Message()), kMsgExclamation);
+    }
+    return std::move(contents.text);
+}
+
+// Shows the entry of the shared table's file in the list when it is one of the list's files,
+// otherwise no chosen entry, without running the list's click handler.
+void ShowChosenEntry(FileListBox& list, const QString& folder) {
+    const QSignalBlocker blocker(&list);
+    const QString chosen = ToQString(SharedMaterialTable().DataFilePath);
+    const QString prefix = MaterialPath(folder, QString());
+    int row = -1;
+    if (chosen.startsWith(prefix)) {
+        const auto matches = list.findItems(chosen.mid(prefix.size()), Qt::MatchExactly);
+        row = matches.isEmpty() ? -1 : list.row(matches.first());
+    }
+    list.setCurrentRow(row);
+    if (row < 0) {
+        list.clearSelection();
+    }
+}
+
+}  // namespace
+
+void Form1::Load() {
+    SharedMaterialTable().DataFilePath.clear();
+    for (TextBox* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
+        box->SetText(QString());
+    }
+    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+        box->SetEnabled(false);
+    }
+    Command5->SetEnabled(false);
+    // A missing folder leaves its list empty; the other list still works.
+    File1->SetPath(QStringLiteral("p_QRV"));
+    File2->SetPath(QStringLiteral("p_STC"));
+    List1->Clear();
+}
+
+// A file chosen in one list: its head values are shown and the other list loses its choice.
+// A file that cannot be read or whose head is not a material's head is refused with a message,
+// and the chosen file, the boxes and the shared table stay as they were.
+void Form1::FileClick(FileListBox& clicked, const QString& folder, FileListBox& other) {
+    if (clicked.FileName().isEmpty()) {
+        return;
+    }
+    const QString path = MaterialPath(folder, clicked.FileName());
+    const std::optional<std::string> text = ReadMaterialText(path);
+    const auto head =
+        text ? ParseMaterialHead(*text, path.toStdString()) : ParseResult<MaterialHead>{};
+    if (text && !head) {
+        MsgBox(ToQString(head.error.Message()), kMsgExclamation);
+    }
+    if (!head) {
+        ShowChosenEntry(clicked, folder);
+        return;
+    }
+    MaterialTable& table = SharedMaterialTable();
+    table.DataFilePath = path.toStdString();
+    table.MaterialName = head.value->name;
+    table.Density = head.value->density;
+    table.MeanExcitationEnergy = head.value->meanExcitationEnergy;
+    Text1->SetText(ToQString(table.MaterialName));
+    Text2->SetText(QStringLiteral("ρ = ") + ToQString(FormatPattern(table.Density, "#0.000")));
+    Text6->SetText(QStringLiteral("I = ") +
+                   ToQString(FormatPattern(table.MeanExcitationEnergy, "##0.0")) +
+                   QStringLiteral(" eV"));
+    other.Refresh();
+}
+
+// OK: the chosen file is read and checked completely before anything changes; a refused file
+// leaves the window, the list and the shared table as they were.
+void Form1::Command2Click() {
+    const QString path = ToQString(SharedMaterialTable().DataFilePath);
+    if (path.isEmpty()) {
+        MsgBox(kNoSelectionMessage, kMsgExclamation);
+        return;
+    }
+    const std::optional<std::string> text = ReadMaterialText(path);
+    if (!text) {
+        return;
+    }
+    const ParseResult<LoadedMaterial> material = ParseMaterialFile(*text, path.toStdString());
+    if (!material) {
+        MsgBox(ToQString(material.error.Message()), kMsgExclamation);
+        return;
+    }
+    ResetQueryBlock();
+    CommitLoadedMaterial(SharedMaterialTable(), *material.value);
+    FillTableList();
+    form2().DrawMaterial();
+}
+
+void Form1::ResetQueryBlock() {
+    Command5->SetEnabled(true);
+    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+        box->SetText(QString());
+    }
+    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+        box->SetEnabled(true);
+    }
+    List1->Clear();
+}
+
+void Form1::FillTableList() {
+    const MaterialTable& table = SharedMaterialTable();
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        List1->AddItem(ToQString(table.TableLines[row]));
+    }
+}
+
+void Form1::Command1Click() {
+    form6().Show();
+    if (Form2Exists()) {
+        form2().Hide();
+    }
+    if (Form4Exists()) {
+        form4().Hide();
+    }
+    Hide();
+}
+
+// The energy box is disabled until a table is loaded; then it cannot take the focus.
+void Form1::Command3Click() {
+    ClearQueryBoxes();
+    if (Text3->Enabled()) {
+        Text3->SetFocus();
+    }
+}
+
+void Form1::Command4Click() {
+    form4().Show();
+}
+
+void Form1::Command5Click() {
+    form5().PresetAndShow();
+}
+
+void Form1::ClearQueryBoxes() {
+    for (TextBox* box : {Text3, Text7, Text8, Text4, Text5}) {
+        box->SetText(QString());
+    }
+}
+
+}  // namespace velmora
