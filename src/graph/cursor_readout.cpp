@@ -1,0 +1,70 @@
+// The graph window's cursor read-out: the table row nearest to the pointer along the energy axis.
+#include <cmath>
+
+#include "app/forms.h"
+#include "core/interpolation.h"
+#include "core/material_table.h"
+#include "graph/form2.h"
+#include "graph/graph_geometry.h"
+#include "main_window/form1.h"
+#include "toolkit/list_box.h"
+#include "toolkit/picture_box.h"
+
+namespace velmora {
+namespace {
+
+// A pointer on a frame line counts as outside. The comparisons are in single precision, like the
+// pointer position itself.
+bool InsidePlotFrame(float x, float y) {
+    constexpr float kRight = static_cast<float>(graph::kFrameRight);
+    constexpr float kTop = static_cast<float>(graph::kFrameTop);
+    return x > 0.0f && x < kRight && y > 0.0f && y < kTop;
+}
+
+// The row whose cursor position is nearest to x: the first row strictly right of x, or its left
+// neighbour when that one is strictly nearer (a midpoint goes to the right-hand row). The search
+// never passes row 81 and never looks left of row 1.
+int NearestRow(const MaterialTable& table, float x) {
+    int row = kFirstRow;
+    while (row < kLastRow && static_cast<float>(CursorX(table.EnergyMeV[row])) <= x) {
+        ++row;
+    }
+    if (row > kFirstRow) {
+        const double right = CursorX(table.EnergyMeV[row]);
+        const double left = CursorX(table.EnergyMeV[row - 1]);
+        if (std::fabs(x - right) > std::fabs(x - left)) {
+            --row;
+        }
+    }
+    return row;
+}
+
+}  // namespace
+
+void Form2::ReadOut(PictureBox& box, float x, float y) {
+    if (!InsidePlotFrame(x, y)) {
+        box.SetMousePointer(kPointerArrow);
+        SetCursorLinesVisible(false);
+        return;
+    }
+    box.SetMousePointer(kPointerCross);
+    const MaterialTable& table = SharedMaterialTable();
+    if (!(table.EnergyMeV[kFirstRow] > 0.0)) {
+        return;  // no table has been loaded: there is no row to show
+    }
+    const int row = NearestRow(table, x);
+    MoveCursorLines(static_cast<float>(CursorX(table.EnergyMeV[row])),
+                    static_cast<float>(CursorYStopping(table.CollisionSP[row])),
+                    static_cast<float>(CursorYStopping(table.RadiativeSP[row])),
+                    static_cast<float>(CursorYStopping(table.TotalSP[row])),
+                    static_cast<float>(CursorYRange(table.CsdaRange[row])));
+    SetCursorLinesVisible(true);
+    // Selecting the row runs the table list's click, which fills the main window's result boxes.
+    // An emptied list (the title window's start button clears it) has no row to select.
+    ListBox& list = *form1().List1;
+    if (row - 1 < list.ListCount()) {
+        list.SetListIndex(row - 1);
+    }
+}
+
+}  // namespace velmora

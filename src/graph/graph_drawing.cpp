@@ -1,0 +1,192 @@
+// The graph window's drawing: caption, grids, curves, legend, frames and labels of both graphs.
+#include <QString>
+#include <cmath>
+
+#include "core/material_table.h"
+#include "core/number_format.h"
+#include "graph/form2.h"
+#include "graph/graph_geometry.h"
+#include "toolkit/line_control.h"
+#include "toolkit/palette.h"
+#include "toolkit/picture_box.h"
+
+namespace velmora {
+namespace {
+
+using graph::kFrameRight;
+using graph::kFrameTop;
+
+// Palette indices of the drawing colours.
+constexpr int kBlue = 1;
+constexpr int kGrey = 8;
+constexpr int kLightRed = 12;
+constexpr int kLightYellow = 14;
+constexpr int kBrightWhite = 15;
+
+constexpr double kLabelPoints = 14.0;
+constexpr double kExponentPoints = 8.0;
+
+// One decade on every axis; taken from the library rather than as a rounded constant.
+double Ln10() {
+    static const double ln10 = std::log(10.0);
+    return ln10;
+}
+
+void PrintAt(PictureBox& box, double x, double y, const QString& text,
+             PrintEnd end = PrintEnd::NewLine) {
+    box.SetCurrentX(x);
+    box.SetCurrentY(y);
+    box.Print(text, end);
+}
+
+// "10" in 14-point type with the exponent in 8-point type right after it, on the same top line.
+void PrintPowerOfTen(PictureBox& box, double x, double y, const char* exponent) {
+    PrintAt(box, x, y, QStringLiteral("10"), PrintEnd::StayOnLine);
+    box.SetFontSize(kExponentPoints);
+    box.Print(QString::fromLatin1(exponent));
+    box.SetFontSize(kLabelPoints);
+}
+
+// Grey lines at 1, 2, ..., 10 times each power of ten: six value decades, five energy decades.
+void DrawGrid(PictureBox& box) {
+    for (int i = 0; i <= 5; ++i) {
+        for (int j = 1; j <= 10; ++j) {
+            const double y = std::log(j) + i * Ln10();
+            box.Line(0.0, y, kFrameRight, y, QBColor(kGrey));
+        }
+    }
+    for (int i = 0; i <= 4; ++i) {
+        for (int j = 1; j <= 10; ++j) {
+            const double x = std::log(j) + i * Ln10();
+            box.Line(x, 0.0, x, kFrameTop, QBColor(kGrey));
+        }
+    }
+}
+
+// The 81 rows joined in table order; the pen starts on the left frame line at row 1's value.
+// decadesBelow puts the value 10^-decadesBelow at y = 0.
+void DrawCurve(PictureBox& box, const MaterialTable& table, const TableColumn& values,
+               int decadesBelow, int colorIndex) {
+    const double yOffset = decadesBelow * Ln10();
+    box.PSet(0.0, std::log(values[kFirstRow]) + yOffset);
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        box.LineTo(std::log(table.EnergyMeV[row]) + 2.0 * Ln10(), std::log(values[row]) + yOffset,
+                   QBColor(colorIndex));
+    }
+}
+
+// A filled box that wipes grid and curves beneath it, three sample lines and a white outline.
+void DrawLegendBox(PictureBox& box) {
+    box.FilledBox(1.8, 10.0, 9.0, 13.2, QBColor(kBlue));
+    box.Line(2.0, 12.9, 6.0, 12.9, QBColor(kBrightWhite));
+    box.Line(2.0, 11.9, 6.0, 11.9, QBColor(kLightYellow));
+    box.Line(2.0, 10.9, 6.0, 10.9, QBColor(kLightRed));
+    box.Box(1.8, 10.0, 9.0, 13.2, QBColor(kBrightWhite));
+}
+
+void DrawLegendTexts(PictureBox& box) {
+    box.SetFontSize(kLabelPoints);
+    PrintAt(box, 2.5, 12.8, QStringLiteral("Mass Stopping Power"));
+    PrintAt(box, 2.5, 11.8, QStringLiteral("Mass Collision Stopping Power"));
+    PrintAt(box, 2.5, 10.8, QStringLiteral("Mass Radiation Stopping Power"));
+}
+
+void DrawEnergyAxisLabels(PictureBox& box) {
+    static constexpr const char* kExponents[] = {"-2", "-1", "0", "1", "2", "3"};
+    double x = -0.4;
+    for (const char* exponent : kExponents) {
+        PrintPowerOfTen(box, x, -0.1, exponent);
+        x += 2.3;
+    }
+    PrintAt(box, 3.0, -0.8, QStringLiteral("Electron kinetic energy,    MeV"));
+}
+
+void DrawStoppingAxisLabels(PictureBox& box) {
+    static constexpr struct {
+        double y;
+        const char* exponent;
+    } kLabels[] = {{0.4, "-3"}, {2.6, "-2"}, {4.9, "-1"}, {7.2, "0"},
+                   {9.5, "1"},  {11.8, "2"}, {14.1, "3"}};
+    for (const auto& label : kLabels) {
+        PrintPowerOfTen(box, -0.8, label.y, label.exponent);
+    }
+    // MeV over cm2/g.
+    PrintAt(box, -1.3, 11.0, QStringLiteral("MeV"));
+    box.SetFontSize(kLabelPoints);
+    PrintAt(box, -1.3, 10.5, QStringLiteral("cm"), PrintEnd::StayOnLine);
+    box.SetFontSize(kExponentPoints);
+    box.Print(QStringLiteral("2"), PrintEnd::StayOnLine);
+    box.SetFontSize(kLabelPoints);
+    box.Print(QStringLiteral("/g"));
+}
+
+void DrawRangeAxisLabels(PictureBox& box) {
+    box.SetFontSize(kLabelPoints);
+    static constexpr struct {
+        double y;
+        const char* exponent;
+    } kLabels[] = {{0.8, "-4"}, {4.9, "-2"}, {9.5, "0"}, {14.1, "2"}};
+    for (const auto& label : kLabels) {
+        PrintPowerOfTen(box, -0.8, label.y, label.exponent);
+    }
+    // csda over g/cm2; the box is left at 8 points.
+    PrintAt(box, -1.3, 12.6, QStringLiteral("csda"));
+    PrintAt(box, -1.3, 11.2, QStringLiteral("g"), PrintEnd::StayOnLine);
+    box.SetFontSize(kLabelPoints);
+    box.Print(QStringLiteral("/cm"), PrintEnd::StayOnLine);
+    box.SetFontSize(kExponentPoints);
+    box.Print(QStringLiteral("2"));
+}
+
+}  // namespace
+
+void Form2::DrawMaterial() {
+    DrawCaption();
+    DrawStoppingPowerGraph();
+    DrawRangeGraph();
+    Show();
+}
+
+void Form2::DrawCaption() {
+    const MaterialTable& table = SharedMaterialTable();
+    SetCaption(QStringLiteral("  ") + QString::fromStdString(table.MaterialName) +
+               QStringLiteral("     Density = ") +
+               QString::fromStdString(FormatPattern(table.Density, "#0.000###")) +
+               QStringLiteral("[g/cm3]     (S/ρ)"));
+}
+
+void Form2::DrawStoppingPowerGraph() {
+    const MaterialTable& table = SharedMaterialTable();
+    PictureBox& box = *Picture1;
+    box.Cls();
+    box.SetDrawWidth(1);
+    DrawGrid(box);
+    box.SetDrawWidth(2);
+    DrawCurve(box, table, table.CollisionSP, 3, kLightYellow);
+    DrawCurve(box, table, table.RadiativeSP, 3, kLightRed);
+    DrawCurve(box, table, table.TotalSP, 3, kBrightWhite);
+    DrawLegendBox(box);
+    DrawLegendTexts(box);
+    box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
+    DrawEnergyAxisLabels(box);
+    DrawStoppingAxisLabels(box);
+    for (LineControl* line : {Line1, Line2, Line3, Line4}) {
+        line->SetVisible(false);
+    }
+}
+
+void Form2::DrawRangeGraph() {
+    const MaterialTable& table = SharedMaterialTable();
+    PictureBox& box = *Picture2;
+    box.Cls();
+    box.SetDrawWidth(1);
+    DrawGrid(box);
+    DrawRangeAxisLabels(box);
+    box.SetDrawWidth(2);
+    DrawCurve(box, table, table.CsdaRange, 4, kLightYellow);
+    box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
+    Line5->SetVisible(false);
+    Line6->SetVisible(false);
+}
+
+}  // namespace velmora
