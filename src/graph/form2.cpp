@@ -1,7 +1,9 @@
 // The graph window's layout: two picture boxes with fixed user coordinates and six cursor lines.
 #include "graph/form2.h"
 
+#include "app/forms.h"
 #include "graph/graph_geometry.h"
+#include "main_window/form1.h"
 #include "toolkit/fonts.h"
 #include "toolkit/line_control.h"
 #include "toolkit/picture_box.h"
@@ -27,6 +29,15 @@ void StyleGraph(PictureBox& box) {
 Form2::Form2() : Window(QString(), 8160, 11145) {
     CreatePictureBoxes();
     CreateCursorLines();
+    // Beside the main window, so that its values stay readable while the pointer runs along a
+    // graph.
+    firstPosition = [this] {
+        if (!Form1Exists() || !form1().isVisible()) {
+            return geometry().topLeft();
+        }
+        const QRect main = form1().frameGeometry();
+        return QPoint(main.right() + 1 + 8, main.top());
+    };
 }
 
 void Form2::CreatePictureBoxes() {

@@ -1,5 +1,7 @@
 // The main window's controls: positions in twips, fonts, colours, tool tips and the table header.
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 
 #include "main_window/form1.h"
@@ -10,6 +12,10 @@
 
 namespace velmora {
 namespace {
+
+// The graph window's width, for placing the two windows side by side, and the gap between them.
+constexpr int kGraphWindowWidthTwips = 8160;
+constexpr int kWindowGap = 16;
 
 const QColor kGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
@@ -74,6 +80,12 @@ Form1::Form1() : Window(QStringLiteral("Mass Stopping Powers and  csda range dat
     BuildQueryBlock();
     BuildButtons();
     ConnectHandlers();
+    // The graph window opens to the right of this one, so the two stand side by side.
+    firstPosition = [this] {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const int pairWidth = width() + TwipsToPixels(kGraphWindowWidthTwips) + kWindowGap;
+        return QPoint(screen.center().x() - pairWidth / 2, screen.center().y() - height() / 2);
+    };
 }
 
 Label* Form1::AddLabel(const QString& text, int left, int top, int width, int height) {

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "toolkit/twips.h"
 
@@ -18,8 +19,16 @@ Window::Window(const QString& caption, int clientWidthTwips, int clientHeightTwi
 void Window::Show() {
     if (!placed_) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect available = screen->availableGeometry();
             QRect frame(QPoint(0, 0), size());
-            frame.moveCenter(screen->availableGeometry().center());
+            frame.moveCenter(available.center());
+            if (firstPosition) {
+                frame.moveTopLeft(firstPosition());
+            }
+            frame.moveRight(std::min(frame.right(), available.right()));
+            frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+            frame.moveLeft(std::max(frame.left(), available.left()));
+            frame.moveTop(std::max(frame.top(), available.top()));
             move(frame.topLeft());
         }
         placed_ = true;

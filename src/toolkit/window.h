@@ -23,6 +23,10 @@ class Window : public QWidget {
     QString Caption() const { return windowTitle(); }
     void SetBackColor(const QColor& color);
 
+    // Where the window's top left corner goes when it is first shown; without it the window opens
+    // in the middle of the screen. The result is kept on the screen.
+    std::function<QPoint()> firstPosition;
+
     // Runs when the user closes the window with its frame. Without a handler the window hides.
     std::function<void()> onClose;
 
