@@ -1,46 +1,35 @@
-// Speed of the table generator: one material's table, and the whole bundled set.
+// Speed of the table generator: reference inputs, one table (water, lead), the bundled set.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "tablegen/bundled_set.h"
-#include "tablegen/reference_data.h"
-#include "tablegen/stopping_table.h"
 
 namespace {
 
 using namespace velmora::tablegen;
 
+const auto kReferenceFolder = std::filesystem::path(VELMORA_SOURCE_DIR) / "data/reference";
+
 const ReferenceData& Data() {
-    static const ReferenceData data =
-        LoadReferenceData(std::filesystem::path(VELMORA_SOURCE_DIR) / "data" / "reference");
+    static const ReferenceData data = LoadReferenceData(kReferenceFolder);
     return data;
 }
 
-MaterialDefinition Definition(int id) {
-    for (const ReferenceMaterial& m : Data().materials) {
-        if (m.id == id) {
-            return {m.listName, m.composition, m.density, m.meanExcitationEv};
-        }
-    }
-    return {};
-}
-
-void BM_TableWater(benchmark::State& state) {
-    const MaterialDefinition water = Definition(276);
+void BM_LoadReferenceData(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeTable(water, Data(), GenerationOptions{}));
+        benchmark::DoNotOptimize(LoadReferenceData(kReferenceFolder));
     }
 }
-BENCHMARK(BM_TableWater);
+BENCHMARK(BM_LoadReferenceData)->Unit(benchmark::kMillisecond);
 
-void BM_TableLead(benchmark::State& state) {
-    const MaterialDefinition lead = Definition(82);
+void BM_Table(benchmark::State& state) {
+    const ReferenceMaterial& m = Data().materials.at(static_cast<std::size_t>(state.range(0)) - 1);
+    const MaterialDefinition material{m.listName, m.composition, m.density, m.meanExcitationEv};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeTable(lead, Data(), GenerationOptions{}));
+        benchmark::DoNotOptimize(ComputeTable(material, Data(), GenerationOptions{}));
     }
+    state.SetLabel(m.listName);
 }
-BENCHMARK(BM_TableLead);
+BENCHMARK(BM_Table)->Arg(276)->Arg(82);
 
 void BM_WholeBundledSetTexts(benchmark::State& state) {
     const std::vector<BundledFile> files = BundledFiles(Data());
@@ -51,13 +40,5 @@ void BM_WholeBundledSetTexts(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholeBundledSetTexts)->Unit(benchmark::kMillisecond);
-
-void BM_LoadReferenceData(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            LoadReferenceData(std::filesystem::path(VELMORA_SOURCE_DIR) / "data" / "reference"));
-    }
-}
-BENCHMARK(BM_LoadReferenceData)->Unit(benchmark::kMillisecond);
 
 }  // namespace

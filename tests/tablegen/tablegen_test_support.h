@@ -1,14 +1,16 @@
 // Shared helpers of the generator tests: data locations, the reference inputs, file reading.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "tablegen/csv_table.h"
 #include "tablegen/reference_data.h"
+#include "tablegen/stopping_table.h"
 
 namespace velmora::tablegen::testing {
 
@@ -16,8 +18,8 @@ inline std::filesystem::path SourcePath(const std::string& relative) {
     return std::filesystem::path(VELMORA_SOURCE_DIR) / relative;
 }
 
-inline std::filesystem::path TestDataPath(const std::string& name) {
-    return SourcePath("tests/tablegen/data/" + name);
+inline CsvTable TestData(const std::string& name) {
+    return ReadCsvFile(SourcePath("tests/tablegen/data/" + name));
 }
 
 // The project's reference inputs, loaded once per test program.
@@ -26,13 +28,18 @@ inline const ReferenceData& Reference() {
     return data;
 }
 
-inline const ReferenceMaterial& ReferenceMaterialById(int id) {
+// A material of the reference list, named as in the list.
+inline MaterialDefinition DefinitionOf(int id) {
     for (const ReferenceMaterial& m : Reference().materials) {
         if (m.id == id) {
-            return m;
+            return {m.listName, m.composition, m.density, m.meanExcitationEv};
         }
     }
     throw std::out_of_range("no reference material " + std::to_string(id));
+}
+
+inline GridTable TableOf(int id, GenerationOptions options = {}) {
+    return ComputeTable(DefinitionOf(id), Reference(), options);
 }
 
 // One unit in the fourth significant digit of a value printed at four digits.
@@ -40,38 +47,13 @@ inline double FourthDigitUnit(double value) {
     return std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 3.0);
 }
 
-// Splits a file's text at CR LF; the text must end with CR LF.
-inline std::vector<std::string> SplitCrLfLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t end = text.find("\r\n", pos);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(pos));  // an unterminated last line
-            break;
-        }
-        lines.emplace_back(text.substr(pos, end - pos));
-        pos = end + 2;
-    }
-    return lines;
-}
-
-// The numbers of a line as the viewer reads them: fields separated by commas or blanks.
-inline std::vector<double> ViewerFields(std::string_view line) {
+// The numbers of a line, separated by commas or blanks, up to the first that does not read.
+inline std::vector<double> ViewerFields(std::string line) {
+    std::replace(line.begin(), line.end(), ',', ' ');
+    std::istringstream in(line);
     std::vector<double> fields;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == ',')) {
-            ++pos;
-        }
-        const std::size_t end = line.find_first_of(" ,", pos);
-        const std::string field(line.substr(pos, end == std::string_view::npos ? end : end - pos));
-        if (!field.empty()) {
-            std::size_t used = 0;
-            const double value = std::stod(field, &used);
-            fields.push_back(used == field.size() ? value : std::nan(""));
-        }
-        pos = end == std::string_view::npos ? line.size() : end;
+    for (double value; in >> value;) {
+        fields.push_back(value);
     }
     return fields;
 }
