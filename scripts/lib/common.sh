@@ -9,11 +9,14 @@ VELMORA_RUN_PACKAGES=(
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fonts-liberation
 )
 
-# Further packages for the tests: GoogleTest, Google Benchmark, an X server for the end-to-end walk,
-# clang for the fuzz targets.
+# Further packages for the tests: GoogleTest, Google Benchmark, an X server, a session bus and the
+# accessibility interface for the end-to-end walk (driven by Debian's own Python), the Debian
+# package tools for the package check, clang for the fuzz targets.
 VELMORA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
+    dbus at-spi2-core python3 python3-pyatspi
+    dpkg-dev desktop-file-utils
     clang libclang-rt-14-dev
 )
 

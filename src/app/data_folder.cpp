@@ -26,6 +26,14 @@ bool CopyFolderFiles(const QDir& from, const QDir& to) {
     return complete;
 }
 
+// A user folder that holds both material folders has been filled before. One that holds only one
+// was started by something else (velmora-tablegen writing a custom material into p_STC, or the user
+// making the folder by hand) and still lacks the bundled tables.
+bool HoldsBothMaterialFolders(const QString& folder) {
+    const QDir dir(folder);
+    return dir.exists(kMaterialFolders[0]) && dir.exists(kMaterialFolders[1]);
+}
+
 QString FirstHoldingMaterials(const QStringList& candidates) {
     for (const QString& candidate : candidates) {
         if (!candidate.isEmpty() && HoldsMaterialFolders(candidate)) {
@@ -48,7 +56,7 @@ QString UserDataFolder() {
 }
 
 bool PrepareUserDataFolder(const QString& userFolder, const QString& bundledFolder) {
-    if (HoldsMaterialFolders(userFolder)) {
+    if (HoldsBothMaterialFolders(userFolder)) {
         return true;
     }
     bool complete = QDir().mkpath(userFolder);

@@ -12,9 +12,10 @@ bool HoldsMaterialFolders(const QString& folder);
 // The per-user data folder ($XDG_DATA_HOME/velmora, usually ~/.local/share/velmora).
 QString UserDataFolder();
 
-// Makes sure the user folder holds material folders: when it holds none, creates it and copies the
-// material folders of the bundled folder into it. Files already there are never overwritten.
-// Returns false when the folder could not be made or filled.
+// Makes sure the user folder holds material folders: when it lacks either of them (a first start,
+// also one after a custom material was written there first), creates it and copies the bundled
+// tables into it. Files already there are never overwritten. Returns false when the folder could
+// not be made or filled.
 bool PrepareUserDataFolder(const QString& userFolder, const QString& bundledFolder);
 
 // When the current folder holds neither material folder (a start from a menu), works in the user

@@ -24,5 +24,8 @@ int main(int argc, char* argv[]) {
     velmora::InitializeToolkit();
     velmora::ChooseWorkingFolder(BundledDataFolders(), velmora::UserDataFolder());
     velmora::form6().Show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The windows go before the application object that they belong to.
+    velmora::ResetProgramState();
+    return status;
 }

@@ -1,21 +1,13 @@
 // The working folder: the current folder when it holds tables, otherwise the user's own copy.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/data_folder.h"
+#include "support/material_files.h"
 
-namespace velmora {
+namespace velmora::testing {
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -23,50 +15,40 @@ QByteArray ReadFile(const QString& path) {
 }
 
 class DataFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(root.isValid());
-        previous = QDir::currentPath();
-        bundled = root.filePath(QStringLiteral("share/velmora/data"));
-        user = root.filePath(QStringLiteral("home/.local/share/velmora"));
-        elsewhere = root.filePath(QStringLiteral("elsewhere"));
-        WriteFile(bundled + QStringLiteral("/p_QRV/001 Hydrogen.qrv"), "bundled H");
-        WriteFile(bundled + QStringLiteral("/p_STC/Water.stc"), "bundled water");
-        QDir().mkpath(elsewhere);
-        QDir::setCurrent(elsewhere);
+  protected:
+    DataFolderTest() {
+        WriteRawFile(bundled + "/p_QRV", "001 Hydrogen.qrv", "bundled H");
+        WriteRawFile(bundled + "/p_STC", "Water.stc", "bundled water");
     }
-    void TearDown() override { QDir::setCurrent(previous); }
-
-    QTemporaryDir root;
-    QString previous, bundled, user, elsewhere;
+    WorkingFolder folder;  // also where the program was started
+    const QString start = QDir::currentPath(), bundled = start + "/share/velmora/data",
+                  user = start + "/home/.local/share/velmora";
 };
 
 TEST_F(DataFolderTest, CurrentFolderWithTablesIsKept) {
-    QDir().mkdir(QStringLiteral("p_STC"));
-    EXPECT_EQ(ChooseWorkingFolder({bundled}, user), QDir(elsewhere).absolutePath());
+    QDir().mkdir("p_STC");
+    EXPECT_EQ(ChooseWorkingFolder({bundled}, user), start);
     EXPECT_FALSE(QDir(user).exists());
 }
 
 TEST_F(DataFolderTest, StartFromAMenuCopiesTheTablesOnceAndWorksInTheUserFolder) {
-    EXPECT_EQ(ChooseWorkingFolder({QString(), root.filePath("nothing"), bundled}, user),
-              QDir(user).absolutePath());
-    EXPECT_EQ(ReadFile(user + QStringLiteral("/p_QRV/001 Hydrogen.qrv")), "bundled H");
-    EXPECT_EQ(ReadFile(user + QStringLiteral("/p_STC/Water.stc")), "bundled water");
+    EXPECT_EQ(ChooseWorkingFolder({QString(), start + "/nothing", bundled}, user), user);
+    EXPECT_EQ(QDir::currentPath(), user);
+    EXPECT_EQ(ReadFile(user + "/p_QRV/001 Hydrogen.qrv"), "bundled H");
+    EXPECT_EQ(ReadFile(user + "/p_STC/Water.stc"), "bundled water");
     // A user's own material and a changed table survive the next start.
-    WriteFile(user + QStringLiteral("/p_STC/Mine.stc"), "mine");
-    WriteFile(user + QStringLiteral("/p_STC/Water.stc"), "edited");
-    QDir::setCurrent(elsewhere);
-    EXPECT_EQ(ChooseWorkingFolder({bundled}, user), QDir(user).absolutePath());
-    EXPECT_EQ(ReadFile(user + QStringLiteral("/p_STC/Mine.stc")), "mine");
-    EXPECT_EQ(ReadFile(user + QStringLiteral("/p_STC/Water.stc")), "edited");
+    WriteRawFile(user + "/p_STC", "Mine.stc", "mine");
+    WriteRawFile(user + "/p_STC", "Water.stc", "edited");
+    QDir::setCurrent(start);
+    EXPECT_EQ(ChooseWorkingFolder({bundled}, user), user);
+    EXPECT_EQ(ReadFile(user + "/p_STC/Mine.stc") + ReadFile(user + "/p_STC/Water.stc"),
+              "mineedited");
 }
 
 TEST_F(DataFolderTest, UnwritableUserFolderFallsBackToTheBundledTables) {
-    // A file where the user folder should be: it cannot be made.
-    WriteFile(root.filePath(QStringLiteral("blocked")), "file");
-    const QString blocked = root.filePath(QStringLiteral("blocked/velmora"));
-    EXPECT_EQ(ChooseWorkingFolder({bundled}, blocked), QDir(bundled).absolutePath());
+    WriteRawFile(start, "blocked", "a file where the user folder should be");
+    EXPECT_EQ(ChooseWorkingFolder({bundled}, start + "/blocked/velmora"), bundled);
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::testing

@@ -1,0 +1,204 @@
+#!/usr/bin/env bash
+# The Debian package: CPack builds it from the build tree, it is unpacked into a scratch root and
+# checked (files, Depends), and the installed program is started as from a menu, in a folder
+# without material folders, under a private X server. It must fill the per-user data folder from
+# its bundled tables and leave the installed tree untouched.
+# Usage: package_install.sh BUILD_DIR SOURCE_DIR WITH_TABLEGEN(0|1) ARTIFACTS_DIR
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/xvfb.sh"
+e2e_require cpack:cmake dpkg-shlibdeps:dpkg-dev desktop-file-validate:desktop-file-utils
+
+build="$1"
+source_dir="$2"
+with_tablegen="$3"
+artifacts="$4"
+mkdir -p "$artifacts"
+work="$(mktemp -d /tmp/velmora-package-XXXXXX)"
+trap 'xvfb_stop; rm -rf "$work"' EXIT
+
+current_step="start"
+step() {
+    current_step="$*"
+    echo "step: $*"
+}
+fail() {
+    echo "package_install FAILED at step: $current_step: $*" >&2
+    if [ -s "$work/xvfb.log" ]; then
+        echo "X server log:" >&2
+        cat "$work/xvfb.log" >&2
+    fi
+    exit 1
+}
+
+# Whether every clause of a Depends line ("a (>= 1), b | c") is met by an installed package.
+check_depends_installed() {
+    local clause alternative name op version installed met
+    local IFS=','
+    for clause in $1; do
+        met=0
+        IFS='|'
+        for alternative in $clause; do
+            alternative="$(echo "$alternative" | xargs)"
+            name="${alternative%% *}"
+            installed="$(dpkg-query -W -f='${Status}|${Version}' "$name" 2> /dev/null || true)"
+            [[ "$installed" == "install ok installed|"* ]] || continue
+            if [[ "$alternative" =~ \(([\<\>=]+)\ *([^\)]+)\) ]]; then
+                op="${BASH_REMATCH[1]}"
+                version="${BASH_REMATCH[2]}"
+                case "$op" in
+                    ">=") op=ge ;; "<=") op=le ;; "=") op=eq ;; ">>") op=gt ;; "<<") op=lt ;;
+                    *) fail "unknown relation in '$alternative'" ;;
+                esac
+                dpkg --compare-versions "${installed#*|}" "$op" "$version" || continue
+            fi
+            met=1
+        done
+        IFS=','
+        [ "$met" -eq 1 ] || fail "Depends '$(echo "$clause" | xargs)' is not met on this system"
+    done
+}
+
+# Every file and folder under a tree with its mode, size, time and checksum.
+snapshot() {
+    (cd "$1" && find . -printf '%p %m %s %T@\n' | sort && find . -type f -print0 | sort -z |
+        xargs -0 sha256sum)
+}
+
+step "build the .deb with CPack"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/cpack" > "$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/cpack/*.deb)
+if [ "${#debs[@]}" -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "expected one .deb, found: ${debs[*]}"
+fi
+deb="${debs[0]}"
+
+step "package fields and Depends"
+[ "$(dpkg-deb -f "$deb" Package)" = velmora ] || fail "package name is not velmora"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] ||
+    fail "architecture $(dpkg-deb -f "$deb" Architecture)"
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic; do
+    [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
+        fail "Depends lacks $needed"
+done
+if [[ "$depends" =~ -dev([ ,]|$) ]]; then
+    fail "Depends names a development package"
+fi
+# shellcheck disable=SC1091
+. /etc/os-release
+echo "checking Depends against the installed packages of $PRETTY_NAME"
+check_depends_installed "$depends"
+
+step "unpack into a scratch root"
+root="$work/root"
+dpkg -x "$deb" "$root"
+[ -x "$root/usr/bin/velmora" ] || fail "usr/bin/velmora missing"
+if [ "$with_tablegen" = 1 ]; then
+    [ -x "$root/usr/bin/velmora-tablegen" ] || fail "usr/bin/velmora-tablegen missing"
+fi
+for folder in p_QRV p_STC; do
+    installed="$root/usr/share/velmora/data/$folder"
+    [ -d "$installed" ] || fail "usr/share/velmora/data/$folder missing"
+    diff -r "$source_dir/data/$folder" "$installed" > /dev/null ||
+        fail "usr/share/velmora/data/$folder differs from the bundled tables"
+done
+desktop="$root/usr/share/applications/velmora.desktop"
+[ -f "$desktop" ] || fail "usr/share/applications/velmora.desktop missing"
+desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
+exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
+[ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
+icons=("$root"/usr/share/icons/hicolor/*/apps/"$icon_name".*)
+[ -f "${icons[0]}" ] || fail "no icon $icon_name under usr/share/icons/hicolor"
+
+# A marker table that only the installed tree holds: finding it in the user folder shows that the
+# program filled it from the installed tables (and not from anywhere else).
+marker="zzz Package marker.qrv"
+mapfile -t element_files < <(cd "$root/usr/share/velmora/data/p_QRV" && ls -1 -- *.qrv)
+[ "${#element_files[@]}" -gt 0 ] || fail "no element tables installed"
+installed_elements="$root/usr/share/velmora/data/p_QRV"
+cp "$installed_elements/${element_files[0]}" "$installed_elements/$marker"
+element_files+=("$marker")
+snapshot "$root" > "$work/before"
+
+custom=""
+if [ "$with_tablegen" = 1 ]; then
+    # As a user adds a material before ever starting the viewer: without --output-dir and outside
+    # any data folder, the table goes into the per-user data folder.
+    step "velmora-tablegen from the installed tree, before the viewer's first start"
+    mkdir -p "$work/tablegen-start" "$work/home-tablegen"
+    (
+        cd "$work/tablegen-start"
+        tablegen=(env -u XDG_DATA_HOME HOME="$work/home-tablegen" "$root/usr/bin/velmora-tablegen")
+        "${tablegen[@]}" --version > /dev/null
+        "${tablegen[@]}" --name "Package water" --density 1 --mean-excitation 75 --formula H2O
+    ) > "$work/tablegen.log" 2>&1 || { cat "$work/tablegen.log"; fail "velmora-tablegen failed"; }
+    generated=("$work"/home-tablegen/.local/share/velmora/p_STC/*.stc)
+    if [ ! -f "${generated[0]}" ] || [ "$(wc -l < "${generated[0]}")" -lt 91 ]; then
+        fail "velmora-tablegen wrote no 91-line table into the user's data folder"
+    fi
+    custom="$(basename "${generated[0]}")"
+    [ -z "$(ls -A "$work/tablegen-start")" ] || fail "velmora-tablegen wrote into its start folder"
+fi
+
+xvfb_start "$work"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+export PYTHONDONTWRITEBYTECODE=1  # nothing written into the source tree
+
+# start_installed HOME XDG_DATA_HOME(or empty): the program in an empty folder, as from a menu.
+start_installed() {
+    local start_dir="$work/menu-start"
+    rm -rf "$start_dir"
+    mkdir -p "$start_dir" "$1"
+    local data_home=(-u XDG_DATA_HOME)
+    [ -z "$2" ] || data_home=(XDG_DATA_HOME="$2")
+    (
+        cd "$start_dir"
+        env "${data_home[@]}" HOME="$1" timeout 120 dbus-run-session -- \
+            /usr/bin/python3 "$here/installed_start.py" "$root/usr/bin/velmora" "$artifacts" \
+            "${element_files[@]}" 2> >(grep -v -e '^dbus-daemon\[' -e 'SpiRegistry daemon' \
+            -e '^X connection to .* broken' >&2)
+    ) || fail "the installed program did not work"
+    [ -z "$(ls -A "$start_dir")" ] || fail "the program wrote into its start folder"
+}
+
+# check_user_folder DIR [OWN_COMPOUND]: the user folder holds copies of exactly the installed
+# tables, and the user's own compound table beside them when one is named.
+check_user_folder() {
+    local folder difference
+    for folder in p_QRV p_STC; do
+        [ -d "$1/$folder" ] || fail "$1/$folder was not created"
+        difference="$(diff -r "$root/usr/share/velmora/data/$folder" "$1/$folder" || true)"
+        if [ -n "${2:-}" ] && [ "$folder" = p_STC ]; then
+            difference="$(grep -v -F -x "Only in $1/$folder: $2" <<< "$difference" || true)"
+            [ -f "$1/$folder/$2" ] || fail "the user's own table $2 is gone"
+        fi
+        [ -z "$difference" ] || fail "$1/$folder is not a copy of the installed tables: $difference"
+    done
+}
+
+step "installed program, first start with HOME only"
+start_installed "$work/home" ""
+check_user_folder "$work/home/.local/share/velmora"
+
+step "installed program, first start with XDG_DATA_HOME set"
+start_installed "$work/home2" "$work/xdg-data"
+check_user_folder "$work/xdg-data/velmora"
+[ ! -e "$work/home2/.local/share/velmora" ] || fail "XDG_DATA_HOME was not honoured"
+
+if [ -n "$custom" ]; then
+    step "installed program, first start after velmora-tablegen added a material"
+    start_installed "$work/home-tablegen" ""
+    check_user_folder "$work/home-tablegen/.local/share/velmora" "$custom"
+fi
+
+step "the installed tree is unchanged"
+snapshot "$root" > "$work/after"
+diff "$work/before" "$work/after" || fail "the installed tree changed"
+
+echo "package_install passed: $(basename "$deb")"
