@@ -11,8 +11,11 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height) : QL
     setGeometry(TwipsRect(left, top, width, height));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!settingFromCode_ && row >= 0) {
+    // A click is a newly selected row: the current row alone also moves when the list takes the
+    // focus, which selects nothing.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        const QListWidgetItem* chosen = currentItem();
+        if (!settingFromCode_ && chosen != nullptr && chosen->isSelected()) {
             RunClick();
         }
     });

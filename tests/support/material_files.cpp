@@ -1,7 +1,6 @@
 // Synthetic material files for window tests.
 #include "support/material_files.h"
 
-#include <QDir>
 #include <QFile>
 #include <cmath>
 #include <cstdio>
@@ -15,10 +14,8 @@ std::string Scientific(double value) {
     return buffer;
 }
 
-std::string DataRow(const TestMaterial& m, int row) {
-    return "   " + Scientific(m.energy[row]) + " " + Scientific(m.collision[row]) + " " +
-           Scientific(m.radiative[row]) + " " + Scientific(m.total[row]) + " " +
-           Scientific(m.range[row]);
+double Rounded(double value) {
+    return std::stod(Scientific(value));
 }
 
 std::string GeneratedLine(const TestMaterial& m, int line) {
@@ -30,27 +27,27 @@ std::string GeneratedLine(const TestMaterial& m, int line) {
         std::snprintf(buffer, sizeof buffer, "  %.6g  %.6g", m.density, m.meanExcitationEnergy);
         return buffer;
     }
-    if (line >= 11 && line <= 91) {
-        return DataRow(m, line - 10);
+    if (line < 11) {
+        return "free text line " + std::to_string(line);
     }
-    return "free text line " + std::to_string(line);
+    std::string row = "  ";
+    for (const auto* column : {&m.energy, &m.collision, &m.radiative, &m.total, &m.range}) {
+        row += " " + Scientific((*column)[line - 10]);
+    }
+    return row;
 }
 
 }  // namespace
 
 TestMaterial SmoothMaterial(const std::string& name, double density, double meanExcitationEnergy) {
-    TestMaterial m;
-    m.name = name;
-    m.density = density;
-    m.meanExcitationEnergy = meanExcitationEnergy;
+    TestMaterial m{name, density, meanExcitationEnergy};
     for (int row = 1; row <= 81; ++row) {
-        // Rounded to the four digits the file holds, so values read back equal these exactly.
-        const double e = std::stod(Scientific(0.01 * std::pow(10.0, (row - 1) / 16.0)));
+        const double e = Rounded(0.01 * std::pow(10.0, (row - 1) / 16.0));
         m.energy[row] = e;
-        m.collision[row] = std::stod(Scientific(2.0 * std::pow(e, -0.3) + 1.0));
-        m.radiative[row] = std::stod(Scientific(0.01 * e));
-        m.total[row] = std::stod(Scientific(m.collision[row] + m.radiative[row]));
-        m.range[row] = std::stod(Scientific(0.5 * std::pow(e, 1.5)));
+        m.collision[row] = Rounded(2.0 * std::pow(e, -0.3) + 1.0);
+        m.radiative[row] = Rounded(0.01 * e);
+        m.total[row] = Rounded(m.collision[row] + m.radiative[row]);
+        m.range[row] = Rounded(0.5 * std::pow(e, 1.5));
     }
     return m;
 }
@@ -63,7 +60,7 @@ std::string MaterialFileText(const TestMaterial& material) {
                                                          : GeneratedLine(material, line);
         text += "\r\n";
     }
-    return text + material.trailer;
+    return text;
 }
 
 QString WriteRawFile(const QString& folder, const QString& fileName, const std::string& bytes) {
