@@ -1,100 +1,50 @@
-// Shared fixture of the graph window and energy query tests: a fresh program in a temporary folder.
+// Shared fixture of the graph window and energy query tests: materials loaded with the main
+// window's OK button in a fresh program.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QImage>
-#include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <string>
 
-#include "app/forms.h"
 #include "core/interpolation.h"
-#include "core/material_table.h"
 #include "core/number_format.h"
 #include "graph/form2.h"
 #include "main_window/form1.h"
 #include "support/material_files.h"
-#include "support/message_recorder.h"
+#include "support/program_test.h"
 #include "toolkit/line_control.h"
 #include "toolkit/picture_box.h"
 
 namespace velmora::testing {
 
-// A value rounded to the four significant digits that material files hold.
-inline double FileRounded(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3E", value);
-    return std::stod(buffer);
-}
-
-// Energies 0.01..1000 MeV, sixteen rows per decade (row 33 is 1 MeV, row 65 is 100 MeV), with
-// values chosen so that the curves are easy to tell apart on the surface:
-// collision 10 E^-0.5 (exactly 1 at 100 MeV, and through the legend area at low energies),
-// radiative 0.02 E (below 0.001 up to 0.05 MeV), total their sum, csda range E^1.2 (1 at 1 MeV).
+// Row 33 is 1 MeV, row 65 100 MeV. Collision 10 E^-0.5 (1 at 100 MeV, through the legend area at
+// low energies), radiative 0.02 E (below 0.001 up to 0.05 MeV), total their sum, range E^1.2.
 inline TestMaterial DistinctCurvesMaterial(const std::string& name = "Distinct curves") {
-    TestMaterial m = SmoothMaterial(name, 1.0, 75.0);
+    TestMaterial m = SmoothMaterial(name);
     for (int row = 1; row <= 81; ++row) {
-        const double e = m.energy[row];
-        m.collision[row] = FileRounded(10.0 / std::sqrt(e));
-        m.radiative[row] = FileRounded(0.02 * e);
-        m.total[row] = FileRounded(m.collision[row] + m.radiative[row]);
-        m.range[row] = FileRounded(std::pow(e, 1.2));
+        m.collision[row] = 10.0 / std::sqrt(m.energy[row]);
+        m.radiative[row] = 0.02 * m.energy[row];
+        m.total[row] = m.collision[row] + m.radiative[row];
+        m.range[row] = std::pow(m.energy[row], 1.2);
     }
     return m;
 }
 
-class GraphTest : public ::testing::Test {
+class GraphTest : public ProgramTest {
   protected:
-    void SetUp() override {
-        ResetProgramState();
-        ASSERT_TRUE(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-
-    void TearDown() override {
-        ResetProgramState();
-        QDir::setCurrent(previousFolder_);
-    }
-
-    // Puts a material straight into the shared table, as a completed load leaves it.
-    static void PutInTable(const TestMaterial& m) {
-        MaterialTable& table = SharedMaterialTable();
-        table.MaterialName = m.name;
-        table.Density = m.density;
-        table.MeanExcitationEnergy = m.meanExcitationEnergy;
-        for (int row = kFirstRow; row <= kLastRow; ++row) {
-            table.EnergyMeV[row] = m.energy[row];
-            table.CollisionSP[row] = m.collision[row];
-            table.RadiativeSP[row] = m.radiative[row];
-            table.TotalSP[row] = m.total[row];
-            table.CsdaRange[row] = m.range[row];
-        }
-    }
-
     // Writes the material as an element file, chooses it and presses the main window's OK.
-    void LoadWithOk(const TestMaterial& m, const QString& fileName = QStringLiteral("test.qrv")) {
-        WriteMaterialFile(QStringLiteral("p_QRV"), fileName, m);
-        Form1& main = form1();  // loading the main window forgets any chosen file
-        SharedMaterialTable().DataFilePath = "p_QRV\\" + fileName.toStdString();
+    void LoadWithOk(const TestMaterial& m) {
+        WriteMaterialFile(QStringLiteral("p_QRV"), QStringLiteral("test.qrv"), m);
+        Form1& main = form1();  // creating the main window forgets any chosen file
+        SharedMaterialTable().DataFilePath = "p_QRV\\test.qrv";
         main.Command2->click();
-        ASSERT_TRUE(recorder_.Messages().empty())
-            << recorder_.Messages().front().text.toStdString();
-        ASSERT_EQ(form1().List1->ListCount(), 81);
+        ASSERT_TRUE(recorder_.Messages().empty()) << recorder_.Messages()[0].text.toStdString();
     }
-
-    MessageRecorder recorder_;
-
-  private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
 };
 
-inline QColor PixelAt(const PictureBox& box, double x, double y) {
-    return box.Surface().pixelColor(box.ToPixel(x, y));
+inline int CursorLinesShown() {
+    const Form2& g = form2();
+    const LineControl* lines[] = {g.Line1, g.Line2, g.Line3, g.Line4, g.Line5, g.Line6};
+    return int(std::count_if(lines, lines + 6, [](auto* line) { return line->Visible(); }));
 }
 
 inline QString Scientific(double value) {
