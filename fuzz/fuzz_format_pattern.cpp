@@ -16,8 +16,8 @@ struct PatternCase {
 };
 
 constexpr PatternCase kPatterns[] = {
-    {"#0.000###", 0.0, false}, {"#0.000", 0.0, false},          {"##0.0", 0.0, false},
-    {"0.000E+00", 5.0e-4, true}, {"0.0000E+00", 5.0e-5, true}, {"  0.0000E+00", 5.0e-5, true},
+    {"#0.000###", 0.0, false},     {"#0.000", 0.0, false},       {"##0.0", 0.0, false},
+    {"0.000E+00", 5.0e-4, true},   {"0.0000E+00", 5.0e-5, true}, {"  0.0000E+00", 5.0e-5, true},
     {" 0.0000E+00", 5.0e-5, true},
 };
 
@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // The rounding of the pattern plus the rounding of the decimal text back to a double.
         const double ulp = std::nextafter(value, INFINITY) - value;
-        const double allowed = (c.scientific ? value * c.relativeTolerance * 1.000001
-                                             : AbsoluteTolerance(c.pattern)) +
-                               2.0 * ulp;
+        const double allowed =
+            (c.scientific ? value * c.relativeTolerance * 1.000001 : AbsoluteTolerance(c.pattern)) +
+            2.0 * ulp;
         if (std::fabs(back - value) > allowed) {
             std::abort();
         }

@@ -19,8 +19,8 @@ bool CopyFolderFiles(const QDir& from, const QDir& to) {
         const QString target = to.filePath(name);
         if (!QFile::exists(target)) {
             complete = QFile::copy(from.filePath(name), target) && complete;
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                              QFile::ReadOther);
+            QFile::setPermissions(
+                target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         }
     }
     return complete;
@@ -63,7 +63,8 @@ bool PrepareUserDataFolder(const QString& userFolder, const QString& bundledFold
     for (const QString& materials : kMaterialFolders) {
         const QDir from(QDir(bundledFolder).filePath(materials));
         const QDir to(QDir(userFolder).filePath(materials));
-        complete = complete && (from.exists() ? CopyFolderFiles(from, to) : QDir().mkpath(to.path()));
+        complete =
+            complete && (from.exists() ? CopyFolderFiles(from, to) : QDir().mkpath(to.path()));
     }
     return complete && HoldsMaterialFolders(userFolder);
 }
