@@ -93,7 +93,12 @@ std::optional<std::string> NumberFault(std::string_view field, double& value) {
     if (field.empty()) {
         return std::string("a field is empty");
     }
-    const auto quoted = [field] { return "\"" + std::string(field) + "\""; };
+    const auto quoted = [field] {
+        std::string text;
+        text.reserve(field.size() + 2);
+        text.append(1, '"').append(field).append(1, '"');
+        return text;
+    };
     if (!IsDecimalNumber(field)) {
         return quoted() + " is not a number";
     }
