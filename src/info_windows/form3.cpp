@@ -3,12 +3,12 @@
 
 #include "info_windows/label_fit.h"
 #include "toolkit/fonts.h"
+#include "toolkit/palette.h"
 
 namespace velmora {
 namespace {
 
 const QColor kBulletRed(255, 0, 0);
-const QColor kLightYellow(255, 255, 192);
 
 Label* ReferenceLine(QWidget* parent, const QString& text, int left, int top, int width) {
     auto* label = new Label(parent, text, left, top, width, 315);
@@ -45,7 +45,7 @@ Form3::Form3() : Window(QStringLiteral("    Data reference"), 9975, 3495) {
 
     Command1 = new Button(this, QStringLiteral("閉"), 4320, 2760, 975, 495);
     Command1->setFont(MakeFont(kFontHgMaruGothic, 12));
-    Command1->SetBackColor(kLightYellow);
+    Command1->SetBackColor(kLightYellowBackground);
     Command1->setAutoDefault(true);
     Command1->setAccessibleName(QStringLiteral("Close"));
     Command1->onClick = [this] { Hide(); };

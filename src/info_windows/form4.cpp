@@ -3,11 +3,10 @@
 
 #include "info_windows/label_fit.h"
 #include "toolkit/fonts.h"
+#include "toolkit/palette.h"
 
 namespace velmora {
 namespace {
-
-const QColor kLightYellow(255, 255, 192);
 
 Label* TermLine(QWidget* parent, const QString& text, int left, int top, int width,
                 double points = 14.25) {
@@ -50,7 +49,7 @@ Form4::Form4() : Window(QStringLiteral("   Meaning of the term"), 10260, 4980) {
 
     Command1 = new Button(this, QStringLiteral("Close"), 8880, 4200, 975, 495);
     Command1->setFont(MakeFont(kFontTimesNewRoman, 14.25));
-    Command1->SetBackColor(kLightYellow);
+    Command1->SetBackColor(kLightYellowBackground);
     Command1->setAutoDefault(true);
     Command1->setAccessibleName(QStringLiteral("Close"));
     Command1->onClick = [this] { Hide(); };

@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "main_window/pictures.h"
 #include "toolkit/fonts.h"
+#include "toolkit/palette.h"
 #include "toolkit/program.h"
 #include "toolkit/twips.h"
 
@@ -19,7 +20,6 @@ static void InitializeInfoWindowResources() {
 namespace velmora {
 namespace {
 
-const QColor kLightYellow(255, 255, 192);
 const QColor kTitleYellow(255, 255, 0);
 const QColor kTitleRed(255, 0, 0);
 const QColor kAuthorGrey(224, 224, 224);
@@ -27,7 +27,7 @@ const QColor kAuthorGrey(224, 224, 224);
 Button* StartOrReferenceButton(QWidget* parent, const QString& caption, int top) {
     auto* button = new Button(parent, caption, 6480, top, 2655, 495);
     button->setFont(MakeFont(kFontMeiryo, 14.25));
-    button->SetBackColor(kLightYellow);
+    button->SetBackColor(kLightYellowBackground);
     button->setAutoDefault(true);  // Enter on the focused button clicks it
     return button;
 }
@@ -69,7 +69,7 @@ void Form6::BuildControls() {
     Command1->setAccessibleName(QStringLiteral("Start: mass stopping powers and ranges"));
     Command3 = new Button(this, QString(), 8520, 5040, 600, 600);
     Command3->SetPicture(ExitSignPicture());
-    Command3->SetBackColor(kLightYellow);
+    Command3->SetBackColor(kLightYellowBackground);
     Command3->SetToolTip(QStringLiteral(" bye "));
     Command3->setAutoDefault(true);
     Command3->setAccessibleName(QStringLiteral("End the program"));

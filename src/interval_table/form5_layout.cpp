@@ -6,11 +6,11 @@
 #include "interval_table/arrow_picture.h"
 #include "interval_table/form5.h"
 #include "toolkit/fonts.h"
+#include "toolkit/palette.h"
 
 namespace velmora {
 namespace {
 
-const QColor kLightYellow(255, 255, 192);
 const QColor kLightCyan(192, 255, 255);
 const QColor kDarkBlue(0, 0, 192);
 
@@ -58,7 +58,7 @@ TextBox* MakeTextBox(QWidget* parent, const QString& spoken, QRect twips) {
 
 Button* MakeButton(QWidget* parent, const QString& caption, const QString& spoken, QRect twips) {
     auto* button = new Button(parent, caption, twips.x(), twips.y(), twips.width(), twips.height());
-    button->SetBackColor(kLightYellow);
+    button->SetBackColor(kLightYellowBackground);
     button->setAccessibleName(spoken);
     return button;
 }
@@ -103,7 +103,7 @@ void Form5::BuildHeadings() {
 void Form5::BuildInputs() {
     Label6 = Tinted(MakeLabel(this, QStringLiteral("エネルギー範囲"),
                               QStringLiteral("Energy range"), QRect(240, 1260, 1500, 270)),
-                    kLightYellow);
+                    kLightYellowBackground);
     Label9 = Tinted(MakeLabel(this, QStringLiteral("Max. 1000 MeV"),
                               QStringLiteral("Maximum 1000 MeV"), QRect(1860, 1260, 1260, 270)),
                     kLightCyan);
@@ -113,14 +113,14 @@ void Form5::BuildInputs() {
     Text4 = MakeTextBox(this, QStringLiteral("End energy (MeV)"), QRect(1680, 1620, 1080, 330));
     Label7 = Tinted(
         MakeLabel(this, QStringLiteral("MeV"), QStringLiteral("MeV"), QRect(2820, 1650, 480, 270)),
-        kLightYellow);
+        kLightYellowBackground);
     Label2 = Tinted(MakeLabel(this, QStringLiteral("エネルギー間隔"),
                               QStringLiteral("Energy interval"), QRect(240, 2190, 1500, 270)),
-                    kLightYellow);
+                    kLightYellowBackground);
     Text1 = MakeTextBox(this, QStringLiteral("Energy interval (MeV)"), QRect(1800, 2160, 960, 330));
     Label3 = Tinted(
         MakeLabel(this, QStringLiteral("MeV"), QStringLiteral("MeV"), QRect(2820, 2190, 480, 270)),
-        kLightYellow);
+        kLightYellowBackground);
     Command3 = MakeButton(this, QStringLiteral("Calculation"),
                           QStringLiteral("Calculation: compute and list the table"),
                           QRect(3540, 1500, 1620, 780));

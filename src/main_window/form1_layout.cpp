@@ -7,6 +7,7 @@
 #include "main_window/form1.h"
 #include "main_window/pictures.h"
 #include "toolkit/fonts.h"
+#include "toolkit/palette.h"
 #include "toolkit/program.h"
 #include "toolkit/twips.h"
 
@@ -19,7 +20,6 @@ constexpr int kWindowGap = 16;
 
 const QColor kGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
-const QColor kLightYellow(255, 255, 192);
 
 constexpr double kWindowFontPoints = 9.75;
 constexpr double kHeaderFontPoints = 8.25;  // the headers are narrower than the 8-digit columns
@@ -237,7 +237,7 @@ void Form1::BuildButtons() {
     Command1->setAccessibleName(QStringLiteral("Back to the title window"));
 
     Command2 = new Button(this, QStringLiteral("OK"), 2040, 10200, 2055, 735);
-    Command2->SetBackColor(kLightYellow);
+    Command2->SetBackColor(kLightYellowBackground);
     Command2->setAccessibleName(QStringLiteral("OK"));
     Command2->setAccessibleDescription(QStringLiteral("Load, list and plot the chosen material"));
 
@@ -247,12 +247,12 @@ void Form1::BuildButtons() {
 
     Command5 =
         new Button(this, QStringLiteral("等エネルギー間隔データ表作成"), 6240, 10260, 3615, 570);
-    Command5->SetBackColor(kLightYellow);
+    Command5->SetBackColor(kLightYellowBackground);
     Command5->setAccessibleName(QStringLiteral("Make an equal-energy-interval data table"));
 
     Command4 = new Button(this, QString(), 10200, 120, 495, 495);
     Command4->SetPicture(QuestionMarkPicture());
-    Command4->SetBackColor(kLightYellow);
+    Command4->SetBackColor(kLightYellowBackground);
     Command4->SetToolTip(QStringLiteral(" 用語の説明 "));
     Command4->setAccessibleName(QStringLiteral("Explanation of terms"));
 }
