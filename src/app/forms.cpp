@@ -9,7 +9,7 @@
 #include "info_windows/form4.h"
 #include "info_windows/form6.h"
 #include "interval_table/form5.h"
-#include "interval_table/interval_table.h"
+#include "core/interval_table.h"
 #include "main_window/form1.h"
 
 namespace velmora {

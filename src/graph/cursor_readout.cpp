@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "app/forms.h"
+#include "core/energy_query.h"
 #include "core/interpolation.h"
 #include "core/material_table.h"
 #include "graph/form2.h"
@@ -53,11 +54,7 @@ void Form2::ReadOut(PictureBox& box, float x, float y) {
         return;  // no table has been loaded: there is no row to show
     }
     const int row = NearestRow(table, x);
-    MoveCursorLines(static_cast<float>(CursorX(table.EnergyMeV[row])),
-                    static_cast<float>(CursorYStopping(table.CollisionSP[row])),
-                    static_cast<float>(CursorYStopping(table.RadiativeSP[row])),
-                    static_cast<float>(CursorYStopping(table.TotalSP[row])),
-                    static_cast<float>(CursorYRange(table.CsdaRange[row])));
+    MoveCursorLines(CursorPositionsOf(TabulatedRow(table, row)));
     SetCursorLinesVisible(true);
     // Selecting the row runs the table list's click, which fills the main window's result boxes.
     // An emptied list (the title window's start button clears it) has no row to select.

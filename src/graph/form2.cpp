@@ -72,19 +72,18 @@ void Form2::CreateCursorLines() {
     SetCursorLinesVisible(false);
 }
 
-void Form2::MoveCursorLines(float energyX, float collisionY, float radiativeY, float totalY,
-                            float rangeY) {
-    Line1->SetX1(energyX);
+void Form2::MoveCursorLines(const CursorPositions& at) {
+    Line1->SetX1(at.energyX);
     Line1->SetX2(Line1->X1());
-    Line2->SetY1(collisionY);
+    Line2->SetY1(at.collisionY);
     Line2->SetY2(Line2->Y1());
-    Line3->SetY1(radiativeY);
+    Line3->SetY1(at.radiativeY);
     Line3->SetY2(Line3->Y1());
-    Line4->SetY1(totalY);
+    Line4->SetY1(at.totalY);
     Line4->SetY2(Line4->Y1());
     Line5->SetX1(Line1->X1());
     Line5->SetX2(Line1->X2());
-    Line6->SetY1(rangeY);
+    Line6->SetY1(at.rangeY);
     Line6->SetY2(Line6->Y1());
 }
 

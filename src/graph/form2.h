@@ -1,6 +1,7 @@
 // The graph window: stopping powers and csda range on log-log axes, with six cursor lines.
 #pragma once
 
+#include "core/energy_query.h"
 #include "toolkit/window.h"
 
 namespace velmora {
@@ -33,8 +34,7 @@ class Form2 : public Window {
 
     // Moves the cursor lines to an energy and four values, all in user coordinates of the graphs,
     // setting both ends of each line: Line1, Line2, Line3, Line4, Line5, Line6 in this order.
-    void MoveCursorLines(float energyX, float collisionY, float radiativeY, float totalY,
-                         float rangeY);
+    void MoveCursorLines(const CursorPositions& at);
     // Shows or hides Line1 to Line6, in this order.
     void SetCursorLinesVisible(bool visible);
 

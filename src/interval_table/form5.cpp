@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "core/material_table.h"
-#include "interval_table/interval_table.h"
+#include "core/interval_table.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"
 #include "toolkit/text_files.h"

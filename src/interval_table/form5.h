@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "interval_table/interval_calculation.h"
+#include "core/interval_calculation.h"
 #include "toolkit/button.h"
 #include "toolkit/dir_list_box.h"
 #include "toolkit/drive_list_box.h"

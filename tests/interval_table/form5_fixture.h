@@ -4,7 +4,7 @@
 
 #include "core/material_file.h"
 #include "interval_table/form5.h"
-#include "interval_table/interval_table.h"
+#include "core/interval_table.h"
 #include "support/material_files.h"
 #include "support/program_test.h"
 

@@ -1,5 +1,5 @@
 // Planning, computing and writing out the equal-interval table.
-#include "interval_table/interval_calculation.h"
+#include "core/interval_calculation.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/material_table.h"
-#include "interval_table/interval_table.h"
+#include "core/interval_table.h"
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 // The run's one equal-interval table.
-#include "interval_table/interval_table.h"
+#include "core/interval_table.h"
 
 namespace velmora {
 
