@@ -26,11 +26,17 @@ DriveListBox::DriveListBox(QWidget* parent, int left, int top, int width) : QCom
     move(area.topLeft());
     setFixedWidth(area.width());
     addItems(MountedDrives());
-    connect(this, &QComboBox::activated, this, [this](int) {
-        if (onChange) {
-            onChange();
-        }
-    });
+    connect(this, &QComboBox::activated, this, [this](int index) { Choose(index); });
+}
+
+void DriveListBox::Choose(int index) {
+    if (index == chosen_) {
+        return;
+    }
+    chosen_ = index;
+    if (onChange) {
+        onChange();
+    }
 }
 
 bool DriveListBox::SetDrive(const QString& drive) {
@@ -39,9 +45,7 @@ bool DriveListBox::SetDrive(const QString& drive) {
         return false;
     }
     setCurrentIndex(index);
-    if (onChange) {
-        onChange();
-    }
+    Choose(index);
     return true;
 }
 

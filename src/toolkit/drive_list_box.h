@@ -16,8 +16,12 @@ class DriveListBox : public QComboBox {
     // Chooses a listed drive and runs onChange; false when it is not listed.
     bool SetDrive(const QString& drive);
 
-    // Runs when another drive is chosen.
+    // Runs when another drive is chosen; choosing the drive that is already chosen changes nothing.
     std::function<void()> onChange;
+
+  private:
+    void Choose(int index);
+    int chosen_ = 0;
 };
 
 // The mounted, ready volumes' root folders: "/" first, the others by name.

@@ -4,23 +4,11 @@
 #include <QDir>
 #include <QSignalBlocker>
 
-#include "toolkit/twips.h"
-
 namespace velmora {
 
 FileListBox::FileListBox(QWidget* parent, const QString& pattern, int left, int top, int width,
                          int height)
-    : QListWidget(parent), pattern_(pattern) {
-    setGeometry(TwipsRect(left, top, width, height));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    // A choice is a selected entry: the current row alone also moves when the list takes the
-    // focus, which chooses nothing.
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!FileName().isEmpty() && onClick) {
-            onClick();
-        }
-    });
-}
+    : ListBox(parent, left, top, width, height), pattern_(pattern) {}
 
 bool FileListBox::SetPath(const QString& folder) {
     path_ = QDir::cleanPath(QDir::current().absoluteFilePath(folder));

@@ -1,12 +1,12 @@
-// The files of one folder that match a fixed pattern, sorted by name.
+// The files of one folder that match a fixed pattern, sorted by name. Choosing a file runs onClick
+// as a list box's selection does, also when the chosen file is clicked again.
 #pragma once
 
-#include <QListWidget>
-#include <functional>
+#include "toolkit/list_box.h"
 
 namespace velmora {
 
-class FileListBox : public QListWidget {
+class FileListBox : public ListBox {
     Q_OBJECT
   public:
     FileListBox(QWidget* parent, const QString& pattern, int left, int top, int width, int height);
@@ -21,9 +21,6 @@ class FileListBox : public QListWidget {
     // The chosen file's bare name, empty when none is chosen.
     QString FileName() const;
     QString Pattern() const { return pattern_; }
-
-    // Runs when the user chooses a file.
-    std::function<void()> onClick;
 
   private:
     QString pattern_;

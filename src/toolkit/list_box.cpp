@@ -1,6 +1,7 @@
 // List boxes with a synchronous click on every selection.
 #include "toolkit/list_box.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include "toolkit/twips.h"
@@ -19,6 +20,18 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height) : QL
             RunClick();
         }
     });
+}
+
+// A press on the row that is already selected changes no selection, so Qt reports nothing; the
+// user has still clicked it, and clicking a chosen entry again must act again.
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidgetItem* pressed = itemAt(event->position().toPoint());
+    const bool alreadyChosen =
+        pressed != nullptr && pressed == currentItem() && pressed->isSelected();
+    QListWidget::mousePressEvent(event);
+    if (alreadyChosen && event->button() == Qt::LeftButton && pressed->isSelected()) {
+        RunClick();
+    }
 }
 
 void ListBox::Clear() {

@@ -24,8 +24,13 @@ class ListBox : public QListWidget {
     // selection does. -1 removes the selection without a click.
     void SetListIndex(int index);
 
-    // Runs after the selection changes through the mouse, the arrow keys or SetListIndex.
+    // Runs when the user selects a row with the mouse or the arrow keys, when the user clicks the
+    // row that is already selected, and on SetListIndex. Taking the keyboard focus, which moves
+    // the current row without selecting it, clicks nothing.
     std::function<void()> onClick;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void RunClick();

@@ -69,6 +69,7 @@ void PictureBox::SetBackColor(const QColor& color) {
 
 void PictureBox::Cls() {
     surface_.fill(backColor_);
+    printed_.clear();
     currentX_ = 0.0;
     currentY_ = 0.0;
     update();
@@ -135,6 +136,7 @@ QFont PictureBox::CurrentFont() const {
 }
 
 void PictureBox::Print(const QString& text, PrintEnd end) {
+    printed_.push_back({text, currentX_, currentY_, fontSize_});
     const QFont font = CurrentFont();
     QPainter painter(&surface_);
     painter.setFont(font);

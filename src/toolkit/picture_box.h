@@ -15,6 +15,14 @@ class LineControl;
 // Whether a Print stays on the line (the next Print continues right of it) or ends it.
 enum class PrintEnd { StayOnLine, NewLine };
 
+// One text printed on the surface: where its top left corner went (user units) and its size.
+struct PrintedText {
+    QString text;
+    double x = 0.0;
+    double y = 0.0;
+    double points = 0.0;
+};
+
 // Pointer shapes that MousePointer takes.
 inline constexpr int kPointerArrow = 0;
 inline constexpr int kPointerCross = 2;
@@ -63,6 +71,8 @@ class PictureBox : public QWidget {
     // Draws text in the foreground colour, its top left corner at the current point, on a
     // transparent background.
     void Print(const QString& text, PrintEnd end = PrintEnd::NewLine);
+    // The texts printed since the last Cls, in order: the surface holds them only as pixels.
+    const std::vector<PrintedText>& PrintedTexts() const { return printed_; }
 
     void SetMousePointer(int shape);
     int MousePointer() const { return mousePointer_; }
@@ -107,6 +117,7 @@ class PictureBox : public QWidget {
     double currentY_ = 0.0;
     int mousePointer_ = kPointerArrow;
     std::vector<std::unique_ptr<LineControl>> lines_;
+    std::vector<PrintedText> printed_;
 };
 
 }  // namespace velmora

@@ -1,9 +1,14 @@
 // Start-up and the ways between the title and main windows and out of the program.
+#include <QTest>
+
+#include "core/energy_query.h"
+#include "core/number_format.h"
 #include "graph/form2.h"
 #include "info_windows/form3.h"
 #include "info_windows/form4.h"
 #include "info_windows/form6.h"
 #include "support/program_test.h"
+#include "toolkit/picture_box.h"
 
 namespace velmora::testing {
 namespace {
@@ -42,6 +47,38 @@ TEST_F(StartupTest, BackButtonThenStartClearsTheMainWindowButKeepsTheTable) {
     ExpectMainWindowCleared(main);
     EXPECT_GT(SharedMaterialTable().EnergyMeV[81], 0.0);
     EXPECT_EQ(recorder_.EndCalls(), 0);
+}
+
+// After a new start the table list is empty and nothing is chosen, but the query still answers
+// from the material loaded last; OK then refuses and leaves those answers on screen.
+TEST_F(StartupTest, AfterANewStartTheQueryAnswersFromTheLastMaterialAndOkRefuses) {
+    Form1& main = StartAndLoad();
+    main.Command1->click();
+    form6().Command1->click();
+    ASSERT_EQ(main.List1->ListCount(), 0);
+    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+        EXPECT_TRUE(box->Enabled());
+    }
+    main.Show();
+    main.Text3->SetFocus();
+    QTest::keyClicks(main.Text3, "1");
+    QTest::keyClick(main.Text3, Qt::Key_Return);
+    const MaterialTable& table = SharedMaterialTable();
+    const double collisionAt1MeV = InterpolateAtEnergy(table, 1.0)->collision;
+    EXPECT_EQ(main.Text7->Text().toStdString(), FormatPattern(collisionAt1MeV, "0.000E+00"));
+    const auto shown = [&main] {
+        QStringList texts;
+        for (TextBox* box : {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5, main.Text6,
+                             main.Text7, main.Text8}) {
+            texts.append(box->Text());
+        }
+        return std::tuple(texts, main.List1->ListCount(), form2().Picture1->Surface().copy());
+    };
+    const auto before = shown();
+    main.Command2->click();
+    ASSERT_EQ(recorder_.Messages().size(), 1u);
+    EXPECT_EQ(recorder_.Messages()[0].text, QStringLiteral("元素または物質を選択して下さい"));
+    EXPECT_TRUE(shown() == before);
 }
 
 TEST_F(StartupTest, ExitPathsEndTheProgram) {

@@ -1,4 +1,4 @@
-// Tests of the row search, log-log interpolation and cursor coordinates.
+// Tests of the row search, log-log interpolation, its callers and cursor coordinates.
 #include "core/interpolation.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+
+#include "core/energy_query.h"
+#include "core/interval_calculation.h"
 
 namespace velmora {
 namespace {
@@ -17,6 +20,8 @@ MaterialTable SampleTable() {
     for (int row = 1; row <= 81; ++row) {
         const double e = table.EnergyMeV[row] = std::pow(10.0, (row - 1) / 16.0 - 2);
         table.CollisionSP[row] = 2.0 + 20.0 / (e + 0.05);
+        table.RadiativeSP[row] = 0.01 * e * (1.0 + 0.1 * std::log(e + 1.0));
+        table.TotalSP[row] = table.CollisionSP[row] + table.RadiativeSP[row];
         table.CsdaRange[row] = 0.4 * std::pow(e, 1.7);
     }
     return table;
@@ -50,8 +55,27 @@ TEST(InterpolationTest, ReproducesRowsGeometricMeansAndStraightLogLogLines) {
     for (double e : {0.001, 0.0057, 0.77, 512.0}) {  // the power law, also below row 1
         EXPECT_NEAR(at(table.CsdaRange, e), 0.4 * std::pow(e, 1.7), 1e-12 * std::pow(e, 1.7)) << e;
     }
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(at(table.CollisionSP, 1.2345)),
-              std::bit_cast<std::uint64_t>(at(table.CollisionSP, 1.2345)));  // bit-identical
+}
+
+// The energy query and the equal-interval table interpolate by the same rule: at the energy of a
+// table row both give the same bits, so a list, a saved file and a typed query never disagree.
+TEST(InterpolationTest, EnergyQueryAndEqualIntervalTableAgreeExactly) {
+    const MaterialTable table = SampleTable();
+    const IntervalCandidate intervals = ComputeIntervalTable(table, "0.0137", "912", "3.71");
+    ASSERT_TRUE(intervals.refusal.empty()) << intervals.refusal;
+    ASSERT_EQ(intervals.plan.lastRow, 245);
+    for (int row = 0; row <= intervals.plan.lastRow; ++row) {
+        const double energy = RowEnergyMeV(intervals.plan, row);
+        const std::optional<QuantitiesAtEnergy> query = InterpolateAtEnergy(table, energy);
+        ASSERT_TRUE(query) << energy;
+        const IntervalRowValues& listed = intervals.rows[static_cast<size_t>(row)];
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(query->collision),
+                  std::bit_cast<std::uint64_t>(listed.collision))
+            << energy;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(query->radiative),
+                  std::bit_cast<std::uint64_t>(listed.radiative))
+            << energy;
+    }
 }
 
 TEST(InterpolationTest, InvalidRowsEnergiesAndValuesGiveNaNWithoutALogarithm) {

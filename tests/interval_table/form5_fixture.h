@@ -2,9 +2,9 @@
 // and the window opened.
 #pragma once
 
+#include "core/interval_table.h"
 #include "core/material_file.h"
 #include "interval_table/form5.h"
-#include "core/interval_table.h"
 #include "support/material_files.h"
 #include "support/program_test.h"
 

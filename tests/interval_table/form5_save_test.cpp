@@ -1,10 +1,12 @@
 // Tests of the table window's csv export, its folder and file lists, and closing the window.
 #include <sys/resource.h>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <csignal>
 
 #include "interval_table/form5_fixture.h"
+#include "support/user_input.h"
 
 namespace velmora::testing {
 namespace {
@@ -70,6 +72,7 @@ TEST_F(Form5Save, NamesHeaderOnlyFilesOverwritingAndCapping) {
     const QList<QByteArray> lines = Saved("capped.csv").split('\n');
     ASSERT_EQ(lines.size(), 5003);  // 5002 lines, nothing after the last
     EXPECT_TRUE(lines[5001].startsWith(" 5.0010E+01,"));
+    EXPECT_EQ(form5().Text4->Text(), QStringLiteral("50.01"));  // the save rewrote the end box
 }
 
 TEST_F(Form5Save, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlierFileIntact) {
@@ -105,21 +108,41 @@ TEST_F(Form5Save, FolderDriveAndFileChoicesLastUntilTheFrameClosesTheWindow) {
     const QString sub = folder_ + "/sub";
     WriteRawFile(sub, "run1.csv", "x");
     ASSERT_TRUE(form5().Dir1->SetPath(sub));
-    form5().File1->setCurrentRow(0);
+    // A click on the listed file, and on it again after the name was edited, puts its name back.
+    ClickRow(*form5().File1, 0);
+    EXPECT_EQ(form5().Text2->Text(), QStringLiteral("run1"));
+    form5().Text2->SetText("edited");
+    ClickRow(*form5().File1, 0);
     EXPECT_EQ(form5().Text2->Text(), QStringLiteral("run1"));
     SaveAs("abc");
     EXPECT_EQ(Saved("sub/abc.csv").count("\r\n"), 101);
     form5().PresetAndShow();  // what the main window's button does: the folder is kept
     EXPECT_EQ(form5().File1->Path(), sub);
+    // Choosing the drive that is already chosen keeps the folder.
+    ASSERT_EQ(form5().Drive1->Drive(), QStringLiteral("/"));
+    emit form5().Drive1->activated(form5().Drive1->currentIndex());
+    EXPECT_EQ(form5().Dir1->Path(), sub);
     form5().Command2->click();  // Cancel
     EXPECT_FALSE(form5().isVisible());
-    ASSERT_TRUE(form5().Drive1->SetDrive("/"));
-    EXPECT_EQ(form5().File1->Path(), QStringLiteral("/"));
     form5().close();
     EXPECT_FALSE(Form5Exists());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     form5().PresetAndShow();
     EXPECT_EQ(form5().File1->Path(), folder_);
+}
+
+// A close by the frame that is waiting while the save runs: the file is complete, the window goes
+// away as closed, and the next opening builds it anew.
+TEST_F(Form5Save, ClosingTheWindowWhileASaveRunsLosesNothing) {
+    SetBoxes("0.1", "5.101", "0.001");  // the largest table
+    recorder_.whileShown = [] { QCoreApplication::postEvent(&form5(), new QCloseEvent); };
+    SaveAs("run");
+    recorder_.whileShown = nullptr;
+    EXPECT_EQ(Saved("run.csv").count("\r\n"), 5002);
+    EXPECT_FALSE(Form5Exists());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form5().PresetAndShow();
+    EXPECT_EQ(form5().Text4->Text(), QStringLiteral("10"));
 }
 
 }  // namespace

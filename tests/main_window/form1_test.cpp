@@ -3,8 +3,11 @@
 #include <QFile>
 #include <QFocusEvent>
 
+#include "core/number_format.h"
 #include "graph/form2.h"
 #include "support/program_test.h"
+#include "support/user_input.h"
+#include "toolkit/line_control.h"
 #include "toolkit/message_box.h"
 
 namespace velmora::testing {
@@ -144,6 +147,84 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     Choose(*main.File2, "B.stc");
     main.Command2->click();
     EXPECT_NE(Entries(), listBefore);
+}
+
+// A click on the entry that is already chosen acts again: the table list shows its row again after
+// the energy box was clicked empty, and a file list reads the chosen file's head again.
+TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
+    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 286));
+    WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER", 1.0, 75));
+    Form1& main = form1();
+    main.Show();
+    ClickRow(*main.File1, 0);
+    main.Command2->click();
+    const QString row3Energy =
+        QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
+    ClickRow(*main.List1, 2);
+    ASSERT_EQ(main.Text3->Text(), row3Energy);
+    const float lineAtRow3 = form2().Line1->X1();
+    ClickWidget(*main.Text3);  // a click into the energy box empties the five boxes
+    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+        EXPECT_TRUE(box->Text().isEmpty());
+    }
+    form2().Line1->SetX1(0.0f);
+    ClickRow(*main.List1, 2);
+    EXPECT_EQ(main.Text3->Text(), row3Energy);
+    EXPECT_FALSE(main.Text5->Text().isEmpty());
+    EXPECT_EQ(form2().Line1->X1(), lineAtRow3);
+
+    // The chosen file changed on disk: clicking it again shows its new head.
+    for (FileListBox* list : {main.File1, main.File2}) {
+        const QString folder = list == main.File1 ? "p_QRV" : "p_STC";
+        const QString name = list->item(0)->text();
+        ClickRow(*list, 0);
+        WriteMaterialFile(folder, name, SmoothMaterial("CHANGED", 2.5, 100));
+        ClickRow(*list, 0);
+        EXPECT_EQ(main.Text1->Text(), "CHANGED") << name.toStdString();
+        EXPECT_EQ(main.Text2->Text(), "ρ = 2.500");
+    }
+    EXPECT_TRUE(recorder_.Messages().empty());
+}
+
+// Loading A and then choosing B gives A's rows with B's head in the shared table, until OK.
+TEST_F(MainWindowTest, ChoosingAnotherFileChangesTheSharedHeadButNotTheRows) {
+    WriteMaterialFile("p_QRV", "A.qrv", SmoothMaterial("A", 7.874, 286));
+    TestMaterial b = SmoothMaterial("B", 3.0, 200);
+    b.collision[40] *= 2;
+    WriteMaterialFile("p_STC", "B.stc", b);
+    Form1& main = form1();
+    Choose(*main.File1, "A.qrv");
+    main.Command2->click();
+    const TableColumn rowsOfA = SharedMaterialTable().CollisionSP;
+    Choose(*main.File2, "B.stc");
+    const MaterialTable& shared = SharedMaterialTable();
+    EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
+              std::tuple(std::string("B"), 3.0, 200.0));
+    EXPECT_EQ(shared.CollisionSP, rowsOfA);
+    main.Command2->click();
+    EXPECT_NE(shared.CollisionSP, rowsOfA);
+    EXPECT_EQ(shared.MaterialName, "B");
+}
+
+// A listed file that vanished or became unreadable (here: a folder in its place) is refused with
+// a message; the earlier choice, the boxes and the shared table stay.
+TEST_F(MainWindowTest, AFileGoneSinceTheListWasFilledIsRefused) {
+    WriteMaterialFile("p_QRV", "A.qrv", SmoothMaterial("A", 7.874, 286));
+    WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
+    WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
+    Form1& main = form1();
+    Choose(*main.File1, "A.qrv");
+    ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
+    ASSERT_TRUE(QFile::remove("p_QRV/Locked.qrv") && QDir().mkdir("p_QRV/Locked.qrv"));
+    for (const char* name : {"Gone.qrv", "Locked.qrv"}) {
+        Choose(*main.File1, name);
+        ExpectWarning(name);
+        EXPECT_EQ(main.File1->FileName(), "A.qrv");
+        EXPECT_EQ(main.Text1->Text(), "A");
+        EXPECT_EQ(main.Text2->Text(), "ρ = 7.874");
+        EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
+        EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
+    }
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ std::string GeneratedLine(const TestMaterial& m, int line) {
 }  // namespace
 
 TestMaterial SmoothMaterial(const std::string& name, double density, double meanExcitationEnergy) {
-    TestMaterial m{name, density, meanExcitationEnergy};
+    TestMaterial m;
+    m.name = name;
+    m.density = density;
+    m.meanExcitationEnergy = meanExcitationEnergy;
     for (int row = 1; row <= 81; ++row) {
         const double e = Rounded(0.01 * std::pow(10.0, (row - 1) / 16.0));
         m.energy[row] = e;

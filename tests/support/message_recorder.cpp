@@ -9,6 +9,9 @@ namespace velmora::testing {
 MessageRecorder::MessageRecorder() {
     SetMessageBoxHandler([this](const QString& text, int style) {
         messages_.push_back({text, style});
+        if (whileShown) {
+            whileShown();
+        }
     });
     SetEndHandler([this] { ++endCalls_; });
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace velmora::testing {
@@ -22,6 +23,9 @@ class MessageRecorder {
     const std::vector<RecordedMessage>& Messages() const { return messages_; }
     int EndCalls() const { return endCalls_; }
     void Clear() { messages_.clear(); }
+
+    // Runs while a message box is up, after its text was recorded: what the user does meanwhile.
+    std::function<void()> whileShown;
 
   private:
     std::vector<RecordedMessage> messages_;

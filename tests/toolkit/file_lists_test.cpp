@@ -1,9 +1,8 @@
-// File, folder and drive lists over real folders.
+// File and folder lists over real folders.
 #include <gtest/gtest.h>
 
 #include "support/material_files.h"
 #include "toolkit/dir_list_box.h"
-#include "toolkit/drive_list_box.h"
 #include "toolkit/file_list_box.h"
 #include "toolkit/window.h"
 
@@ -47,12 +46,6 @@ TEST_F(FileListsTest, FolderListRefusesWhatCannotBeOpenedAndReportsChanges) {
     EXPECT_FALSE(dirs.SetPath("p_QRV/B.qrv"));
     EXPECT_EQ(dirs.Path(), opened);
     EXPECT_EQ(changes, 1);
-}
-
-TEST(DriveListTest, RootComesFirstAndOnce) {
-    const QStringList drives = MountedDrives();
-    EXPECT_TRUE(!drives.isEmpty() && drives.front() == "/" && drives.count("/") == 1)
-        << drives.join(' ').toStdString();
 }
 
 }  // namespace

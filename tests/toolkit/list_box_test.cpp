@@ -1,51 +1,87 @@
-// List boxes: selection from code runs the click handler before the setter returns.
+// List boxes and file lists: every user selection, also of the chosen row, and every selection
+// from code runs the click handler before it returns; taking the focus runs nothing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "toolkit/list_box.h"
+#include "support/material_files.h"
+#include "support/user_input.h"
+#include "toolkit/drive_list_box.h"
+#include "toolkit/file_list_box.h"
 #include "toolkit/window.h"
 
-namespace velmora {
+namespace velmora::testing {
 namespace {
 
 class ListBoxTest : public ::testing::Test {
   protected:
     ListBoxTest() {
-        for (const char* row : {"a", "b", "c"}) {
-            list.AddItem(row);
+        for (const char* name : {"a.csv", "b.csv", "c.csv"}) {
+            WriteRawFile("files", name, "");
+            rows.AddItem(QString::fromLatin1(name));
         }
-        list.onClick = [this] { seen.push_back(list.ListIndex()); };
+        files.SetPath("files");
+        for (ListBox* list : lists) {
+            list->onClick = [this, list] { seen.push_back(list->ListIndex()); };
+        }
+        window.Show();
     }
-    Window window{QStringLiteral("test"), 3000, 3000};
-    ListBox list{&window, 0, 0, 2000, 2000};
+    WorkingFolder folder;
+    Window window{QStringLiteral("test"), 6000, 3000};
+    ListBox rows{&window, 0, 0, 2000, 2000};
+    FileListBox files{&window, QStringLiteral("*.csv"), 3000, 0, 2000, 2000};
+    ListBox* const lists[2] = {&rows, &files};
     std::vector<int> seen;  // the selection each click saw
 };
 
-TEST_F(ListBoxTest, SettingTheIndexClicksSynchronouslyButClearingAndBadIndicesDoNot) {
-    list.SetListIndex(2);  // no event loop runs: a click seen here ran before the setter returned
-    list.SetListIndex(2);  // the same row again still clicks, as a user's click would
-    list.SetListIndex(3);  // one past the last row
-    list.SetListIndex(-1);
-    EXPECT_EQ(list.ListIndex(), -1);
-    list.SetListIndex(0);
-    list.Clear();
-    EXPECT_EQ(seen, std::vector<int>({2, 2, 0}));
-    EXPECT_EQ(list.ListIndex(), -1);
+TEST_F(ListBoxTest, MouseClicksOnANewOrTheChosenRowBothClick) {
+    for (ListBox* list : lists) {
+        seen.clear();
+        ClickRow(*list, 2);
+        ClickRow(*list, 2);  // the chosen row again
+        ClickRow(*list, 0);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(0)).center());
+        EXPECT_EQ(seen, std::vector<int>({2, 2, 0})) << list->metaObject()->className();
+    }
+    EXPECT_EQ(files.FileName(), QStringLiteral("a.csv"));
 }
 
-TEST_F(ListBoxTest, ArrowKeysClickLikeTheMouseButTakingTheFocusDoesNot) {
-    window.Show();
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(&list, &focusIn);  // moves the current row without choosing it
-    EXPECT_TRUE(seen.empty());
-    list.SetListIndex(0);
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(&list, &down);
-    EXPECT_EQ(seen, std::vector<int>({0, 1}));
+TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
+    for (ListBox* list : lists) {
+        seen.clear();
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &focusIn);  // moves the current row without choosing it
+        list->SetListIndex(
+            2);  // no event loop runs: a click seen here ran before the setter returned
+        list->SetListIndex(3);  // one past the last row
+        list->SetListIndex(-1);
+        EXPECT_EQ(list->ListIndex(), -1);
+        list->SetListIndex(0);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(seen, std::vector<int>({2, 0, 1})) << list->metaObject()->className();
+    }
+    rows.Clear();
+    files.Refresh();
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_TRUE(rows.ListIndex() == -1 && files.FileName().isEmpty());
+}
+
+TEST(DriveListTest, RootComesFirstOnceAndChoosingTheChosenDriveChangesNothing) {
+    const QStringList drives = MountedDrives();
+    EXPECT_TRUE(!drives.isEmpty() && drives.front() == "/" && drives.count("/") == 1)
+        << drives.join(' ').toStdString();
+    Window window(QStringLiteral("test"), 3000, 1000);
+    DriveListBox list(&window, 0, 0, 2000);
+    int changes = 0;
+    list.onChange = [&] { ++changes; };
+    emit list.activated(0);  // the user picks "/" in the drop-down, where "/" is already chosen
+    EXPECT_TRUE(list.SetDrive("/"));
+    EXPECT_FALSE(list.SetDrive("no such drive"));
+    EXPECT_EQ(changes, 0);
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::testing
