@@ -167,6 +167,22 @@ class Walk:
             self.all_named(main)
             self.all_named(graph)
 
+    def reclick_row(self, material, row):
+        """A table row, a click into the energy box that empties the results, and the same row
+        clicked again shows it again."""
+        with self.s.step("click row %d, the energy box, and row %d again" % (row, row)):
+            main = self.s.window(MAIN)
+            table = self.s.list(main, "Table of the material")
+            entry = ui.list_item(table, x.table_list_entry(material, row))
+            self.s.click(entry)
+            self.s.expect_equal("boxes of row %d" % row, self.row_boxes(material, row),
+                                self.query_boxes)
+            self.s.click(self.s.box(main, "Energy (MeV)"))
+            self.s.expect_equal("emptied boxes", ("",) * 5, self.query_boxes)
+            self.s.click(entry)
+            self.s.expect_equal("boxes of row %d again" % row, self.row_boxes(material, row),
+                                self.query_boxes)
+
     def type_energy(self, typed, energy, material):
         with self.s.step("type the energy %r" % typed):
             main = self.s.window(MAIN)
@@ -313,6 +329,7 @@ class Walk:
         self.pick("Elements", "001 Testium.qrv", ELEMENT)
         self.pick("Compounds and Mixtures", "Test water.stc", COMPOUND)
         self.load(COMPOUND)
+        self.reclick_row(COMPOUND, 3)
         shown = None
         for typed, energy in ACCEPTED_ENERGIES:
             shown = self.type_energy(typed, energy, COMPOUND)
