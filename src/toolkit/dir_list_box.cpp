@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "toolkit/twips.h"
@@ -76,6 +77,9 @@ void DirListBox::Fill() {
         entry->setData(kPathRole, QDir(path_).absoluteFilePath(child));
         addItem(entry);
     }
+    // Selecting a long folder name scrolls the list sideways to its end; names read from their
+    // start, so the list goes back to its left edge.
+    horizontalScrollBar()->setValue(0);
 }
 
 void DirListBox::OpenEntry(QListWidgetItem* entry) {
