@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "app/forms.h"
+#include "app/program_windows.h"
 #include "core/material_table.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"

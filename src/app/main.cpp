@@ -3,8 +3,8 @@
 #include <QDir>
 
 #include "app/data_folder.h"
-#include "app/forms.h"
-#include "info_windows/form6.h"
+#include "app/program_windows.h"
+#include "info_windows/title_window.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     velmora::InitializeToolkit();
     velmora::ChooseWorkingFolder(BundledDataFolders(), velmora::UserDataFolder());
-    velmora::form6().Show();
+    velmora::titleWindow().Show();
     const int status = QApplication::exec();
     // The windows go before the application object that they belong to.
     velmora::ResetProgramState();

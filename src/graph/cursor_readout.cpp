@@ -1,14 +1,11 @@
 // The graph window's cursor read-out: the table row nearest to the pointer along the energy axis.
 #include <cmath>
 
-#include "app/forms.h"
 #include "core/energy_query.h"
 #include "core/interpolation.h"
 #include "core/material_table.h"
-#include "graph/form2.h"
 #include "graph/graph_geometry.h"
-#include "main_window/form1.h"
-#include "toolkit/list_box.h"
+#include "graph/graph_window.h"
 #include "toolkit/picture_box.h"
 
 namespace velmora {
@@ -42,26 +39,21 @@ int NearestRow(const MaterialTable& table, float x) {
 
 }  // namespace
 
-void Form2::ReadOut(PictureBox& box, float x, float y) {
+void GraphWindow::ReadOut(PictureBox& graph, float x, float y) {
     if (!InsidePlotFrame(x, y)) {
-        box.SetMousePointer(kPointerArrow);
-        SetCursorLinesVisible(false);
+        graph.SetMousePointer(kPointerArrow);
+        SetCursorVisible(false);
         return;
     }
-    box.SetMousePointer(kPointerCross);
+    graph.SetMousePointer(kPointerCross);
     const MaterialTable& table = SharedMaterialTable();
     if (!(table.EnergyMeV[kFirstRow] > 0.0)) {
         return;  // no table has been loaded: there is no row to show
     }
     const int row = NearestRow(table, x);
-    MoveCursorLines(CursorPositionsOf(TabulatedRow(table, row)));
-    SetCursorLinesVisible(true);
-    // Selecting the row runs the table list's click, which fills the main window's result boxes.
-    // An emptied list (the title window's start button clears it) has no row to select.
-    ListBox& list = *form1().List1;
-    if (row - 1 < list.ListCount()) {
-        list.SetListIndex(row - 1);
-    }
+    MoveCursor(CursorPositionsOf(TabulatedRow(table, row)));
+    SetCursorVisible(true);
+    emit rowPointedAt(row);
 }
 
 }  // namespace velmora

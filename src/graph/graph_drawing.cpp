@@ -4,8 +4,8 @@
 
 #include "core/material_table.h"
 #include "core/number_format.h"
-#include "graph/form2.h"
 #include "graph/graph_geometry.h"
+#include "graph/graph_window.h"
 #include "toolkit/line_control.h"
 #include "toolkit/palette.h"
 #include "toolkit/picture_box.h"
@@ -140,24 +140,22 @@ void DrawRangeAxisLabels(PictureBox& box) {
 
 }  // namespace
 
-void Form2::DrawMaterial() {
-    DrawCaption();
-    DrawStoppingPowerGraph();
-    DrawRangeGraph();
+void GraphWindow::DrawMaterial(const MaterialTable& table) {
+    DrawCaption(table);
+    DrawStoppingPowerGraph(table);
+    DrawRangeGraph(table);
     Show();
 }
 
-void Form2::DrawCaption() {
-    const MaterialTable& table = SharedMaterialTable();
+void GraphWindow::DrawCaption(const MaterialTable& table) {
     SetCaption(QStringLiteral("  ") + QString::fromStdString(table.MaterialName) +
                QStringLiteral("     Density = ") +
                QString::fromStdString(FormatPattern(table.Density, "#0.000###")) +
                QStringLiteral("[g/cm3]     (S/ρ)"));
 }
 
-void Form2::DrawStoppingPowerGraph() {
-    const MaterialTable& table = SharedMaterialTable();
-    PictureBox& box = *Picture1;
+void GraphWindow::DrawStoppingPowerGraph(const MaterialTable& table) {
+    PictureBox& box = *stoppingPowerGraph;
     box.Cls();
     box.SetDrawWidth(1);
     DrawGrid(box);
@@ -170,14 +168,13 @@ void Form2::DrawStoppingPowerGraph() {
     box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
     DrawEnergyAxisLabels(box);
     DrawStoppingAxisLabels(box);
-    for (LineControl* line : {Line1, Line2, Line3, Line4}) {
+    for (LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine}) {
         line->SetVisible(false);
     }
 }
 
-void Form2::DrawRangeGraph() {
-    const MaterialTable& table = SharedMaterialTable();
-    PictureBox& box = *Picture2;
+void GraphWindow::DrawRangeGraph(const MaterialTable& table) {
+    PictureBox& box = *rangeGraph;
     box.Cls();
     box.SetDrawWidth(1);
     DrawGrid(box);
@@ -185,8 +182,8 @@ void Form2::DrawRangeGraph() {
     box.SetDrawWidth(2);
     DrawCurve(box, table, table.CsdaRange, 4, kLightYellow);
     box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
-    Line5->SetVisible(false);
-    Line6->SetVisible(false);
+    rangeEnergyLine->SetVisible(false);
+    rangeLine->SetVisible(false);
 }
 
 }  // namespace velmora

@@ -8,8 +8,8 @@ namespace velmora::graph {
 inline constexpr double kFrameRight = 11.5;
 inline constexpr double kFrameTop = 13.8;
 
-// Picture1 spans x -1.5 .. 12.0 and y 14.3 (top) .. -1.5 (bottom); Picture2 the same x and
-// y 13.9 .. -0.1. A negative height makes y grow upward.
+// The stopping-power graph spans x -1.5 .. 12.0 and y 14.3 (top) .. -1.5 (bottom); the range graph
+// the same x and y 13.9 .. -0.1. A negative height makes y grow upward.
 inline constexpr double kScaleLeft = -1.5;
 inline constexpr double kScaleWidth = 13.5;
 inline constexpr double kStoppingScaleTop = 14.3;

@@ -1,17 +1,11 @@
 // The energy query of the main window: values at a typed energy or at a picked table row.
 #include "core/energy_query.h"
-#include "app/forms.h"
 #include "core/number_format.h"
-#include "graph/form2.h"
-#include "main_window/form1.h"
-#include "toolkit/list_box.h"
+#include "main_window/main_window.h"
 #include "toolkit/message_box.h"
-#include "toolkit/text_box.h"
 
 namespace velmora {
 namespace {
-
-constexpr int kKeyEnter = 13;
 
 QString Scientific(double value) {
     return QString::fromStdString(FormatPattern(value, "0.000E+00"));
@@ -19,44 +13,45 @@ QString Scientific(double value) {
 
 }  // namespace
 
-void Form1::Text3KeyPress(int keyAscii) {
-    if (keyAscii != kKeyEnter) {
-        return;
-    }
-    const double energy = ReadNumber(Text3->TextUtf8());
-    // Above the table's last energy there is no pair of rows to interpolate between, so such an
-    // energy is refused like one outside the range.
+// Enter in the energy box: the four quantities interpolated at the typed energy, then the graphs
+// mark them. Above the table's last energy there is no pair of rows to interpolate between, so
+// such an energy is refused like one outside the range.
+void MainWindow::AnswerTypedEnergy() {
+    const double energy = ReadNumber(energyBox->TextUtf8());
     const std::optional<QuantitiesAtEnergy> values =
         InterpolateAtEnergy(SharedMaterialTable(), energy);
     if (!values) {
         MsgBox(QStringLiteral("This energy is out of range."), kMsgExclamation);
-        Text3->SetText(QString());
+        energyBox->SetText(QString());
         return;
     }
-    Text3->SetText(Scientific(energy));
-    Text7->SetText(Scientific(values->collision));
-    Text8->SetText(Scientific(values->radiative));
-    Text4->SetText(Scientific(values->total));
-    Text5->SetText(Scientific(values->csdaRange));
-    Form2& graph = form2();
-    graph.MoveCursorLines(CursorPositionsOf(*values));
-    graph.SetCursorLinesVisible(true);
+    ShowQueryValues(*values);
+    emit valuesShown(*values);
 }
 
-void Form1::List1Click() {
-    const int row = List1->ListIndex() + 1;
+// A row chosen in the table list: the graphs mark the row's own values, then the boxes show them.
+void MainWindow::ShowTableRow() {
+    const int row = tableList->ListIndex() + 1;
     if (row < kFirstRow || row > kLastRow) {
         return;  // no selection
     }
     const QuantitiesAtEnergy values = TabulatedRow(SharedMaterialTable(), row);
-    Form2& graph = form2();
-    graph.MoveCursorLines(CursorPositionsOf(values));
-    graph.SetCursorLinesVisible(true);
-    Text3->SetText(Scientific(values.energyMeV));
-    Text7->SetText(Scientific(values.collision));
-    Text8->SetText(Scientific(values.radiative));
-    Text4->SetText(Scientific(values.total));
-    Text5->SetText(Scientific(values.csdaRange));
+    emit valuesShown(values);
+    ShowQueryValues(values);
+}
+
+void MainWindow::SelectTableRow(int row) {
+    if (row >= kFirstRow && row - 1 < tableList->ListCount()) {
+        tableList->SetListIndex(row - 1);
+    }
+}
+
+void MainWindow::ShowQueryValues(const QuantitiesAtEnergy& values) {
+    energyBox->SetText(Scientific(values.energyMeV));
+    collisionBox->SetText(Scientific(values.collision));
+    radiativeBox->SetText(Scientific(values.radiative));
+    totalBox->SetText(Scientific(values.total));
+    rangeBox->SetText(Scientific(values.csdaRange));
 }
 
 }  // namespace velmora

@@ -4,11 +4,11 @@
 #include <QAbstractButton>
 #include <QLabel>
 
-#include "graph/form2.h"
-#include "info_windows/form3.h"
-#include "info_windows/form4.h"
-#include "info_windows/form6.h"
-#include "interval_table/form5.h"
+#include "graph/graph_window.h"
+#include "info_windows/reference_window.h"
+#include "info_windows/term_window.h"
+#include "info_windows/title_window.h"
+#include "interval_table/interval_table_window.h"
 #include "support/program_test.h"
 #include "toolkit/line_control.h"
 #include "toolkit/picture_box.h"
@@ -53,18 +53,19 @@ using WindowTextsTest = ProgramTest;
 
 TEST_F(WindowTextsTest, EveryWindowShowsItsFixedTextsExactly) {
     const std::pair<QWidget*, QStringList> windows[] = {
-        {&form6(), Expected(u"  Velmora",
-                            {u"button 質量阻止能・飛程", u"button データ出典・文献", u"tip  bye ",
-                             u"Nuttallanthus canadensis", u"Stopping-Power for Positrons",
-                             u"Stopping-Power for Positrons", u"© 2026 Velmora developers"})},
-        {&form3(),
+        {&titleWindow(),
+         Expected(u"  Velmora",
+                  {u"button 質量阻止能・飛程", u"button データ出典・文献", u"tip  bye ",
+                   u"Nuttallanthus canadensis", u"Stopping-Power for Positrons",
+                   u"Stopping-Power for Positrons", u"© 2026 Velmora developers"})},
+        {&referenceWindow(),
          Expected(u"    Data reference",
                   {u"データ出典および文献",
                    u"M. J. Berger and S. M. Seltzer : Stopping Powers and Ranges of Electrons",
                    u"and Positrons. NBSIR 82-2550, National Bureau of Standards, (1982).",
                    u"ICRU Report 37 : Stopping powers for electrons and positrons.. ICRU, (1984).",
                    u"button 閉"})},
-        {&form4(),
+        {&termWindow(),
          Expected(u"   Meaning of the term",
                   {u"meaning of the term", u"(cited from ICRU 37)", u"collision stopping power",
                    u"the average energy loss per unit pathlength due to inelastic Coulomb "
@@ -77,33 +78,34 @@ TEST_F(WindowTextsTest, EveryWindowShowsItsFixedTextsExactly) {
                    u"the average pathlength traveled by an positron as it slows down from an "
                    u"initial",
                    u"energy to a final energy.", u"button Close"})},
-        {&form5(), Expected(u"Data Table (Unrestricted)", {u"等エネルギー間隔データの作成",
-                                                           u"（阻止能データのみ）",
-                                                           u"（エクセルの csv 形式で保存）",
-                                                           u"エネルギー範囲",
-                                                           u"Max. 1000 MeV",
-                                                           u"～",
-                                                           u"MeV",
-                                                           u"MeV",
-                                                           u"エネルギー間隔",
-                                                           u"Kinetic",
-                                                           u"energy",
-                                                           u"MeV",
-                                                           u"Stopping-Power",
-                                                           u"Collision",
-                                                           u"Radiative",
-                                                           u"MeVcm",
-                                                           u"2",
-                                                           u"/g",
-                                                           u"MeVcm",
-                                                           u"2",
-                                                           u"/g",
-                                                           u"保存ファイル",
-                                                           u"ファイル名（拡張子なしで入力）",
-                                                           u"button Calculation",
-                                                           u"button Save",
-                                                           u"button Cancel"})},
-        {&form1(),
+        {&intervalTableWindow(),
+         Expected(u"Data Table (Unrestricted)", {u"等エネルギー間隔データの作成",
+                                                 u"（阻止能データのみ）",
+                                                 u"（エクセルの csv 形式で保存）",
+                                                 u"エネルギー範囲",
+                                                 u"Max. 1000 MeV",
+                                                 u"～",
+                                                 u"MeV",
+                                                 u"MeV",
+                                                 u"エネルギー間隔",
+                                                 u"Kinetic",
+                                                 u"energy",
+                                                 u"MeV",
+                                                 u"Stopping-Power",
+                                                 u"Collision",
+                                                 u"Radiative",
+                                                 u"MeVcm",
+                                                 u"2",
+                                                 u"/g",
+                                                 u"MeVcm",
+                                                 u"2",
+                                                 u"/g",
+                                                 u"保存ファイル",
+                                                 u"ファイル名（拡張子なしで入力）",
+                                                 u"button Calculation",
+                                                 u"button Save",
+                                                 u"button Cancel"})},
+        {&mainWindow(),
          Expected(u"Mass Stopping Powers and  csda range data",
                   {u"Elements", u"Compounds and Mixtures", u"Material name", u"density (g/cm  )",
                    u"3", u"mean excitation energy",
@@ -149,9 +151,9 @@ void PowerOfTen(std::vector<Printed>& out, double x, double y, const char* expon
 
 TEST_F(WindowTextsTest, GraphsPrintTheirLabelsAtTheirPlacesAndTheCursorLinesHaveFixedEnds) {
     WriteMaterialFile("p_QRV", "m.qrv", SmoothMaterial());
-    form1();
+    mainWindow();
     SharedMaterialTable().DataFilePath = "p_QRV\\m.qrv";
-    form1().Command2->click();
+    mainWindow().okButton->click();
     std::vector<Printed> upper = {{"Mass Stopping Power", 2.5, 12.8, 14},
                                   {"Mass Collision Stopping Power", 2.5, 11.8, 14},
                                   {"Mass Radiation Stopping Power", 2.5, 10.8, 14}};
@@ -174,8 +176,8 @@ TEST_F(WindowTextsTest, GraphsPrintTheirLabelsAtTheirPlacesAndTheCursorLinesHave
                                {"g", -1.3, 11.2, 14},
                                {"/cm", -1, 11.2, 14},
                                {"2", -1, 11.2, 8}});
-    for (const auto& [box, expected] :
-         {std::pair{form2().Picture1, upper}, std::pair{form2().Picture2, lower}}) {
+    for (const auto& [box, expected] : {std::pair{graphWindow().stoppingPowerGraph, upper},
+                                        std::pair{graphWindow().rangeGraph, lower}}) {
         std::vector<Printed> printed = PrintedOn(*box);
         ASSERT_EQ(printed.size(), expected.size());
         for (size_t i = 0; i < printed.size(); ++i) {
@@ -195,14 +197,14 @@ TEST_F(WindowTextsTest, GraphsPrintTheirLabelsAtTheirPlacesAndTheCursorLinesHave
         QColor color;
         float x1, y1, x2, y2;  // the moving coordinate as 0
     };
-    const Form2& g = form2();
-    const Line lines[] = {{g.Line1, QColor(0, 255, 255), 0, 13.76f, 0, 0},
-                          {g.Line2, QColor(255, 255, 0), -0.06f, 0, 11.44f, 0},
-                          {g.Line3, QColor(255, 0, 0), 0, 0, 11.5f, 0},
-                          {g.Line4, QColor(255, 255, 255), 0, 0, 11.5f, 0},
-                          {g.Line5, QColor(0, 255, 255), 0, 13.75f, 0, 0},
-                          {g.Line6, QColor(255, 255, 0), 0, 0, 11.5f, 0}};
-    form1().List1->SetListIndex(40);  // moves every line to row 41
+    const GraphWindow& g = graphWindow();
+    const Line lines[] = {{g.stoppingEnergyLine, QColor(0, 255, 255), 0, 13.76f, 0, 0},
+                          {g.collisionLine, QColor(255, 255, 0), -0.06f, 0, 11.44f, 0},
+                          {g.radiativeLine, QColor(255, 0, 0), 0, 0, 11.5f, 0},
+                          {g.totalLine, QColor(255, 255, 255), 0, 0, 11.5f, 0},
+                          {g.rangeEnergyLine, QColor(0, 255, 255), 0, 13.75f, 0, 0},
+                          {g.rangeLine, QColor(255, 255, 0), 0, 0, 11.5f, 0}};
+    mainWindow().tableList->SetListIndex(40);  // moves every line to row 41
     for (const Line& expected : lines) {
         const LineControl& line = *expected.line;
         const bool vertical = expected.y1 != 0;
@@ -214,8 +216,8 @@ TEST_F(WindowTextsTest, GraphsPrintTheirLabelsAtTheirPlacesAndTheCursorLinesHave
         EXPECT_NE(vertical ? line.X1() : line.Y1(), 0.0f);
     }
     // The energy lines stand in their own graph: each box shows its vertical cyan line.
-    for (const auto& [box, line] :
-         {std::pair{g.Picture1, g.Line1}, std::pair{g.Picture2, g.Line5}}) {
+    for (const auto& [box, line] : {std::pair{g.stoppingPowerGraph, g.stoppingEnergyLine},
+                                    std::pair{g.rangeGraph, g.rangeEnergyLine}}) {
         EXPECT_EQ(box->Composite().pixelColor(box->ToPixel(line->X1(), 1.0)), QColor(0, 255, 255));
     }
 }

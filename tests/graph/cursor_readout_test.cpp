@@ -10,8 +10,8 @@ namespace {
 
 // Reads out at (x, y) over the box (the upper graph by default); returns the row selected (or 0).
 int RowAt(float x, PictureBox* box = nullptr, float y = 7.0f) {
-    form2().ReadOut(box ? *box : *form2().Picture1, x, y);
-    return form1().List1->ListIndex() + 1;
+    graphWindow().ReadOut(box ? *box : *graphWindow().stoppingPowerGraph, x, y);
+    return mainWindow().tableList->ListIndex() + 1;
 }
 
 using CursorReadOutTest = GraphTest;
@@ -21,8 +21,9 @@ TEST_F(CursorReadOutTest, EachRowOwnsTheStretchBetweenTheMidpointsAroundItOnBoth
     const MaterialTable& t = SharedMaterialTable();
     for (int row = 2; row <= kLastRow; ++row) {
         const double midpoint = (CursorX(t.EnergyMeV[row - 1]) + CursorX(t.EnergyMeV[row])) / 2;
-        EXPECT_EQ(RowAt(float(midpoint - 1e-4), form2().Picture1, 13.0f), row - 1) << row;
-        EXPECT_EQ(RowAt(float(midpoint + 1e-4), form2().Picture2, 0.5f), row) << row;
+        EXPECT_EQ(RowAt(float(midpoint - 1e-4), graphWindow().stoppingPowerGraph, 13.0f), row - 1)
+            << row;
+        EXPECT_EQ(RowAt(float(midpoint + 1e-4), graphWindow().rangeGraph, 0.5f), row) << row;
     }
     // Row 1 even left of its own position; row 81 (right of the frame) up to the frame's edge.
     EXPECT_EQ(RowAt(std::nextafter(0.0f, 1.0f)), 1);
@@ -37,7 +38,7 @@ TEST_F(CursorReadOutTest, PointerOnTheFrameOrOutsideHidesTheLinesAndKeepsTheSele
                                           {11.5f, 5.0f, std::nextafter(11.5f, 0.0f), 5.0f},
                                           {5.0f, 0.0f, 5.0f, in0},
                                           {5.0f, 13.8f, 5.0f, std::nextafter(13.8f, 0.0f)}};
-    for (PictureBox* box : {form2().Picture1, form2().Picture2}) {
+    for (PictureBox* box : {graphWindow().stoppingPowerGraph, graphWindow().rangeGraph}) {
         const auto shown = [box] { return std::pair(box->MousePointer(), CursorLinesShown()); };
         for (const auto& [x, y, insideX, insideY] : edges) {
             SCOPED_TRACE(::testing::Message() << x << "," << y);
@@ -51,7 +52,7 @@ TEST_F(CursorReadOutTest, PointerOnTheFrameOrOutsideHidesTheLinesAndKeepsTheSele
 
 TEST_F(CursorReadOutTest, MovingAcrossAGraphFillsTheMainWindowRowByRow) {
     LoadWithOk(SmoothMaterial());
-    PictureBox& lower = *form2().Picture2;
+    PictureBox& lower = *graphWindow().rangeGraph;
     // A real pointer move over the lower graph, at a client pixel.
     const auto moveTo = [&lower](int x, int y) {
         const QPointF at(x + PictureBox::kBorderPixels, y + PictureBox::kBorderPixels);
@@ -63,37 +64,37 @@ TEST_F(CursorReadOutTest, MovingAcrossAGraphFillsTheMainWindowRowByRow) {
     int previous = 0;
     for (int x = lower.ToPixel(0, 0).x() + 1; x < lower.ToPixel(11.5, 0).x(); ++x) {
         moveTo(x, y);
-        const int row = form1().List1->ListIndex() + 1;
+        const int row = mainWindow().tableList->ListIndex() + 1;
         ASSERT_TRUE(row == previous || row == previous + 1) << previous << " to " << row;
         previous = row;
         // The selection ran the table list's click: the main window shows the row's values.
-        ASSERT_EQ(form1().Text5->Text(), Scientific(SharedMaterialTable().CsdaRange[row]));
+        ASSERT_EQ(mainWindow().rangeBox->Text(), Scientific(SharedMaterialTable().CsdaRange[row]));
     }
     EXPECT_EQ(previous, 81);
 }
 
 TEST_F(CursorReadOutTest, ReadOutNeverReadsBeyondTheTableOrTheList) {
     // Before any load only the pointer changes.
-    form2().ReadOut(*form2().Picture1, 5.0f, 5.0f);
-    EXPECT_EQ(form2().Picture1->MousePointer(), kPointerCross);
+    graphWindow().ReadOut(*graphWindow().stoppingPowerGraph, 5.0f, 5.0f);
+    EXPECT_EQ(graphWindow().stoppingPowerGraph->MousePointer(), kPointerCross);
     EXPECT_EQ(CursorLinesShown(), 0);
-    EXPECT_EQ(form1().List1->ListIndex(), -1);
+    EXPECT_EQ(mainWindow().tableList->ListIndex(), -1);
     // Energies 0.1 .. 100 MeV: the axis extends a decade past the table on both sides.
     TestMaterial narrow = SmoothMaterial("Narrow");
     for (int row = 1; row <= 81; ++row)
         narrow.energy[row] = 0.1 * std::pow(1000.0, (row - 1) / 80.0);
     LoadWithOk(narrow);
     EXPECT_EQ(RowAt(0.5f), 1);
-    EXPECT_EQ(RowAt(11.4f, form2().Picture2), 81);
+    EXPECT_EQ(RowAt(11.4f, graphWindow().rangeGraph), 81);
     // An emptied list (the title window's start button does that): the lines still follow the
     // pointer; the main window's boxes stay as they were.
     RowAt(-1.0f);
-    form1().List1->Clear();
-    form1().Text3->SetText(QString());
+    mainWindow().tableList->Clear();
+    mainWindow().energyBox->SetText(QString());
     EXPECT_EQ(RowAt(5.0f), 0);
     EXPECT_EQ(CursorLinesShown(), 6);
-    EXPECT_NEAR(form2().Line5->X1(), 5.0, 0.05);  // half a row
-    EXPECT_EQ(form1().Text3->Text(), QString());
+    EXPECT_NEAR(graphWindow().rangeEnergyLine->X1(), 5.0, 0.05);  // half a row
+    EXPECT_EQ(mainWindow().energyBox->Text(), QString());
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ using GraphDrawingTest = GraphTest;
 TEST_F(GraphDrawingTest, CurvesLieWhereTheirValuesMapOnLogarithmicAxes) {
     const TestMaterial m = DistinctCurvesMaterial();
     LoadWithOk(m);
-    const PictureBox& upper = *form2().Picture1;
-    const PictureBox& lower = *form2().Picture2;
+    const PictureBox& upper = *graphWindow().stoppingPowerGraph;
+    const PictureBox& lower = *graphWindow().rangeGraph;
     // Row 73 (316 MeV): the total curve, drawn last of the three, in bright white.
     EXPECT_EQ(At(upper, EnergyX(m.energy[73]), StoppingY(m.total[73])), kWhite);
     // A collision stopping power of exactly 1 (row 65) lies on the decade line y = 3 ln 10, which
@@ -44,7 +44,7 @@ TEST_F(GraphDrawingTest, CurvesLieWhereTheirValuesMapOnLogarithmicAxes) {
 
 TEST_F(GraphDrawingTest, LegendBoxHidesCurvesAndGridBeneathIt) {
     // Client pixels of the legend box (1.8, 10.0)-(9.0, 13.2) without its two-pixel outline.
-    const PictureBox& upper = *form2().Picture1;
+    const PictureBox& upper = *graphWindow().stoppingPowerGraph;
     const QRect legend = QRect(upper.ToPixel(1.8, 13.2), upper.ToPixel(9.0, 10.0))
                              .normalized()
                              .adjusted(2, 2, -2, -2);
@@ -73,19 +73,20 @@ TEST_F(GraphDrawingTest, LegendBoxHidesCurvesAndGridBeneathIt) {
 
 TEST_F(GraphDrawingTest, EveryOkRedrawsCompletelyAndHidesTheCursorLines) {
     const auto pictures = [] {
-        return std::pair{form2().Picture1->Surface().copy(), form2().Picture2->Surface().copy()};
+        return std::pair{graphWindow().stoppingPowerGraph->Surface().copy(),
+                         graphWindow().rangeGraph->Surface().copy()};
     };
     LoadWithOk(SmoothMaterial("Second", 2.6989));
-    EXPECT_TRUE(form2().isVisible());
+    EXPECT_TRUE(graphWindow().isVisible());
     const auto second = pictures();
     LoadWithOk(DistinctCurvesMaterial("First"));
     const auto first = pictures();
     EXPECT_NE(first.first, second.first);
     EXPECT_NE(first.second, second.second);
     // A list click shows the six lines; the next OK hides them and draws the same pictures.
-    form1().List1->SetListIndex(40);
+    mainWindow().tableList->SetListIndex(40);
     ASSERT_EQ(CursorLinesShown(), 6);
-    form1().Command2->click();
+    mainWindow().okButton->click();
     EXPECT_EQ(CursorLinesShown(), 0);
     EXPECT_TRUE(pictures() == first);
     // The second material drawn over the first leaves exactly the second's pictures.
@@ -99,7 +100,7 @@ TEST_F(GraphDrawingTest, CaptionNamesMaterialAndDensity) {
         {"Air, dry", 0.00120479, u"  Air, dry     Density = 0.001205[g/cm3]     (S/ρ)"}};
     for (const auto& [name, density, caption] : cases) {
         LoadWithOk(SmoothMaterial(name, density));
-        EXPECT_EQ(form2().Caption(), QString::fromUtf16(caption));
+        EXPECT_EQ(graphWindow().Caption(), QString::fromUtf16(caption));
     }
 }
 

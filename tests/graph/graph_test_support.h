@@ -7,8 +7,8 @@
 
 #include "core/interpolation.h"
 #include "core/number_format.h"
-#include "graph/form2.h"
-#include "main_window/form1.h"
+#include "graph/graph_window.h"
+#include "main_window/main_window.h"
 #include "support/material_files.h"
 #include "support/program_test.h"
 #include "toolkit/line_control.h"
@@ -34,16 +34,17 @@ class GraphTest : public ProgramTest {
     // Writes the material as an element file, chooses it and presses the main window's OK.
     void LoadWithOk(const TestMaterial& m) {
         WriteMaterialFile(QStringLiteral("p_QRV"), QStringLiteral("test.qrv"), m);
-        Form1& main = form1();  // creating the main window forgets any chosen file
+        MainWindow& main = mainWindow();  // creating the main window forgets any chosen file
         SharedMaterialTable().DataFilePath = "p_QRV\\test.qrv";
-        main.Command2->click();
+        main.okButton->click();
         ASSERT_TRUE(recorder_.Messages().empty()) << recorder_.Messages()[0].text.toStdString();
     }
 };
 
 inline int CursorLinesShown() {
-    const Form2& g = form2();
-    const LineControl* lines[] = {g.Line1, g.Line2, g.Line3, g.Line4, g.Line5, g.Line6};
+    const GraphWindow& g = graphWindow();
+    const LineControl* lines[] = {g.stoppingEnergyLine, g.collisionLine,   g.radiativeLine,
+                                  g.totalLine,          g.rangeEnergyLine, g.rangeLine};
     return int(std::count_if(lines, lines + 6, [](auto* line) { return line->Visible(); }));
 }
 

@@ -3,10 +3,11 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "info_windows/form3.h"
-#include "info_windows/form4.h"
-#include "info_windows/form6.h"
+#include "info_windows/reference_window.h"
+#include "info_windows/term_window.h"
+#include "info_windows/title_window.h"
 #include "support/program_test.h"
+#include "toolkit/label.h"
 
 namespace velmora::testing {
 namespace {
@@ -25,17 +26,22 @@ void ExpectLabelsReadable(const QWidget& window) {
 }
 
 TEST_F(InfoWindowsTest, TitleShowsThePhotographThroughItsLabelsAndEnterStarts) {
-    Form6& title = form6();
+    TitleWindow& title = titleWindow();
     title.Show();
     EXPECT_EQ(title.size(), QSize(660, 465));
     ExpectLabelsReadable(title);
     // Around the caption's text the photograph shows, not a label's background.
-    const QPoint corner = title.Label4->geometry().bottomRight() - QPoint(1, 1);
+    const auto labels = title.findChildren<QLabel*>();
+    const auto caption = std::find_if(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text() == "Nuttallanthus canadensis";
+    });
+    ASSERT_NE(caption, labels.end());
+    const QPoint corner = (*caption)->geometry().bottomRight() - QPoint(1, 1);
     EXPECT_EQ(title.grab().toImage().pixelColor(corner),
               TitlePhotograph().toImage().pixelColor(corner));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(title.focusWidget(), &enter);
-    EXPECT_TRUE(Form1Exists() && form1().isVisible() && !title.isVisible());
+    EXPECT_TRUE(MainWindowExists() && mainWindow().isVisible() && !title.isVisible());
 }
 
 TEST_F(InfoWindowsTest, ReferenceWindowOpensOnceAndBothInfoWindowsClose) {
@@ -45,17 +51,16 @@ TEST_F(InfoWindowsTest, ReferenceWindowOpensOnceAndBothInfoWindowsClose) {
             return window->isVisible() && window->windowTitle() == "    Data reference";
         });
     };
-    form6().Command4->click();
-    form6().Command4->click();
+    titleWindow().referencesButton->click();
+    titleWindow().referencesButton->click();
     EXPECT_EQ(referenceWindowsShown(), 1);
-    EXPECT_TRUE(form3().isVisible() &&
-                form3().Label3->text().startsWith("M. J. Berger and S. M. Seltzer : "));
-    form4().Show();
-    ExpectLabelsReadable(form3());
-    ExpectLabelsReadable(form4());
-    form3().Command1->click();
-    form4().Command1->click();
-    EXPECT_FALSE(form3().isVisible() || form4().isVisible());
+    EXPECT_TRUE(referenceWindow().isVisible());
+    termWindow().Show();
+    ExpectLabelsReadable(referenceWindow());
+    ExpectLabelsReadable(termWindow());
+    referenceWindow().closeButton->click();
+    termWindow().closeButton->click();
+    EXPECT_FALSE(referenceWindow().isVisible() || termWindow().isVisible());
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/forms.h"
+#include "app/program_windows.h"
 #include "core/material_table.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "support/material_files.h"
 #include "support/message_recorder.h"
 
@@ -18,14 +18,16 @@ class ProgramTest : public ::testing::Test {
     void TearDown() override { ResetProgramState(); }
 
     // The main window as a start leaves it: empty boxes and table list, no file chosen.
-    static void ExpectMainWindowCleared(Form1& main) {
-        for (TextBox* box : {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5, main.Text6,
-                             main.Text7, main.Text8}) {
+    static void ExpectMainWindowCleared(MainWindow& main) {
+        for (TextBox* box :
+             {main.materialNameBox, main.densityBox, main.energyBox, main.totalBox, main.rangeBox,
+              main.meanExcitationBox, main.collisionBox, main.radiativeBox}) {
             EXPECT_TRUE(box->Text().isEmpty()) << box->Text().toStdString();
         }
-        EXPECT_EQ(main.List1->ListCount(), 0);
-        EXPECT_FALSE(main.Command5->Enabled());
-        EXPECT_TRUE(main.File1->FileName().isEmpty() && main.File2->FileName().isEmpty());
+        EXPECT_EQ(main.tableList->ListCount(), 0);
+        EXPECT_FALSE(main.intervalTableButton->Enabled());
+        EXPECT_TRUE(main.elementList->FileName().isEmpty() &&
+                    main.compoundList->FileName().isEmpty());
         EXPECT_TRUE(SharedMaterialTable().DataFilePath.empty());
     }
 

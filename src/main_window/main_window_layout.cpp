@@ -4,10 +4,11 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "main_window/form1.h"
-#include "main_window/pictures.h"
+#include "main_window/main_window.h"
 #include "toolkit/fonts.h"
+#include "toolkit/label.h"
 #include "toolkit/palette.h"
+#include "toolkit/pictures.h"
 #include "toolkit/program.h"
 #include "toolkit/twips.h"
 
@@ -17,6 +18,9 @@ namespace {
 // The graph window's width, for placing the two windows side by side, and the gap between them.
 constexpr int kGraphWindowWidthTwips = 8160;
 constexpr int kWindowGap = 16;
+
+// The character code of Enter, the one key the energy box answers.
+constexpr int kKeyEnter = 13;
 
 const QColor kGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
@@ -70,7 +74,8 @@ int UnitWidth(const QString& before, const QString& after, const QFont& font) {
 
 }  // namespace
 
-Form1::Form1() : Window(QStringLiteral("Mass Stopping Powers and  csda range data"), 10755, 11145) {
+MainWindow::MainWindow()
+    : Window(QStringLiteral("Mass Stopping Powers and  csda range data"), 10755, 11145) {
     setFont(MakeFont(kFontMsGothic, kWindowFontPoints));
     setAccessibleName(QStringLiteral("Mass stopping powers and csda range data"));
     BuildFileLists();
@@ -88,13 +93,13 @@ Form1::Form1() : Window(QStringLiteral("Mass Stopping Powers and  csda range dat
     };
 }
 
-Label* Form1::AddLabel(const QString& text, int left, int top, int width, int height) {
+Label* MainWindow::AddLabel(const QString& text, int left, int top, int width, int height) {
     auto* label = new Label(this, text, left, top, width, height);
     label->setAccessibleName(text.simplified());
     return label;
 }
 
-Label* Form1::AddRaisedDigit(const QString& digit, int leftPixels, int topPixels) {
+Label* MainWindow::AddRaisedDigit(const QString& digit, int leftPixels, int topPixels) {
     const QFont small = RaisedDigitFont();
     auto* label = new Label(this, digit, Twips(leftPixels), Twips(topPixels - kRaisedDigitLift),
                             Twips(RaisedDigitWidth()), Twips(QFontMetrics(small).height()));
@@ -104,8 +109,8 @@ Label* Form1::AddRaisedDigit(const QString& digit, int leftPixels, int topPixels
     return label;
 }
 
-void Form1::AddUnitWithSquare(const QString& before, const QString& after, const QFont& font,
-                              int leftPixels, int topPixels) {
+void MainWindow::AddUnitWithSquare(const QString& before, const QString& after, const QFont& font,
+                                   int leftPixels, int topPixels) {
     const QFontMetrics metrics(font);
     const int beforeWidth = metrics.horizontalAdvance(before);
     const int height = Twips(metrics.height());
@@ -119,19 +124,19 @@ void Form1::AddUnitWithSquare(const QString& before, const QString& after, const
     }
 }
 
-void Form1::BuildFileLists() {
+void MainWindow::BuildFileLists() {
     AddLabel(QStringLiteral("Elements"), 240, 240, 1695, 240);
-    File1 = new FileListBox(this, QStringLiteral("*.qrv"), 240, 480, 1695, 7290);
-    File1->setAccessibleName(QStringLiteral("Elements"));
+    elementList = new FileListBox(this, QStringLiteral("*.qrv"), 240, 480, 1695, 7290);
+    elementList->setAccessibleName(QStringLiteral("Elements"));
     AddLabel(QStringLiteral("Compounds and Mixtures"), 2040, 240, 3255, 240);
-    File2 = new FileListBox(this, QStringLiteral("*.stc"), 2040, 480, 3255, 7290);
-    File2->setAccessibleName(QStringLiteral("Compounds and Mixtures"));
+    compoundList = new FileListBox(this, QStringLiteral("*.stc"), 2040, 480, 3255, 7290);
+    compoundList->setAccessibleName(QStringLiteral("Compounds and Mixtures"));
 }
 
-void Form1::BuildHeadBoxes() {
+void MainWindow::BuildHeadBoxes() {
     AddLabel(QStringLiteral("Material name"), 240, 8280, 2400, 240);
-    Text1 = new TextBox(this, 240, 8520, 4815, kBoxHeight);
-    Text1->setAccessibleName(QStringLiteral("Material name"));
+    materialNameBox = new TextBox(this, 240, 8520, 4815, kBoxHeight);
+    materialNameBox->setAccessibleName(QStringLiteral("Material name"));
 
     const QString densityText = QStringLiteral("density (g/cm  )");
     Label* density = AddLabel(densityText, 240, 9120, 2400, 240);
@@ -139,27 +144,27 @@ void Form1::BuildHeadBoxes() {
     const int digitLeft = density->x() + QFontMetrics(font()).horizontalAdvance(
                                              densityText.left(densityText.indexOf(u')') - 2));
     AddRaisedDigit(QStringLiteral("3"), digitLeft + 1, density->y());
-    Text2 = new TextBox(this, 240, 9600, 2415, kBoxHeight);
-    Text2->setAccessibleName(QStringLiteral("Density (g/cm3)"));
+    densityBox = new TextBox(this, 240, 9600, 2415, kBoxHeight);
+    densityBox->setAccessibleName(QStringLiteral("Density (g/cm3)"));
 
     AddLabel(QStringLiteral("mean excitation energy"), 2880, 9120, 2400, 240);
-    Text6 = new TextBox(this, 2880, 9630, 2175, kBoxHeight);
-    Text6->setAccessibleName(QStringLiteral("Mean excitation energy"));
+    meanExcitationBox = new TextBox(this, 2880, 9630, 2175, kBoxHeight);
+    meanExcitationBox->setAccessibleName(QStringLiteral("Mean excitation energy"));
 }
 
-void Form1::BuildTableList() {
-    List1 = new ListBox(this, 5520, 960, 5055, 7080);
-    List1->setAccessibleName(QStringLiteral("Table of the material"));
-    List1->ensurePolished();
+void MainWindow::BuildTableList() {
+    tableList = new ListBox(this, 5520, 960, 5055, 7080);
+    tableList->setAccessibleName(QStringLiteral("Table of the material"));
+    tableList->ensurePolished();
 }
 
-void Form1::BuildTableHeader() {
+void MainWindow::BuildTableHeader() {
     // The list's text starts inside its frame and the item margin; every column is a whole
     // number of fixed-pitch characters from there.
     const int textMargin =
-        List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1;
-    const int origin = List1->x() + List1->frameWidth() + textMargin;
-    const double charWidth = QFontMetricsF(List1->font()).horizontalAdvance(QLatin1Char('0'));
+        tableList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tableList) + 1;
+    const int origin = tableList->x() + tableList->frameWidth() + textMargin;
+    const double charWidth = QFontMetricsF(tableList->font()).horizontalAdvance(QLatin1Char('0'));
     const auto fieldCentre = [&](int firstColumn, int lastColumn) {
         return origin + static_cast<int>((firstColumn + lastColumn + kColumnChars) * charWidth / 2);
     };
@@ -195,18 +200,18 @@ void Form1::BuildTableHeader() {
     unit(QStringLiteral("g/cm"), QString(), range, 2);
 }
 
-void Form1::BuildQueryBlock() {
+void MainWindow::BuildQueryBlock() {
     struct Row {
         const char* label;
         const char* unit;
         const char* accessible;
         TextBox** box;
     };
-    const Row rows[] = {{"Energy", "MeV", "Energy (MeV)", &Text3},
-                        {"Collision", "MeV cm2/g", "Collision stopping power", &Text7},
-                        {"Radiative", "MeV cm2/g", "Radiative stopping power", &Text8},
-                        {"Total", "MeV cm2/g", "Total stopping power", &Text4},
-                        {"csda range", "g/cm2", "csda range (g/cm2)", &Text5}};
+    const Row rows[] = {{"Energy", "MeV", "Energy (MeV)", &energyBox},
+                        {"Collision", "MeV cm2/g", "Collision stopping power", &collisionBox},
+                        {"Radiative", "MeV cm2/g", "Radiative stopping power", &radiativeBox},
+                        {"Total", "MeV cm2/g", "Total stopping power", &totalBox},
+                        {"csda range", "g/cm2", "csda range (g/cm2)", &rangeBox}};
     int top = kQueryTop;
     for (const Row& row : rows) {
         AddLabel(QString::fromLatin1(row.label), kQueryLabelLeft, top + 30, 1200, 240);
@@ -222,52 +227,62 @@ void Form1::BuildQueryBlock() {
         }
         top += kQueryRowStep;
     }
-    Command3 = new Button(this, QStringLiteral("⇒"), 6840, kQueryTop, 420, 300);
-    Command3->SetBackColor(kYellow);
-    Command3->SetToolTip(QStringLiteral(" 任意エネルギー入力  　"));
-    Command3->setAccessibleName(QStringLiteral("New energy"));
-    Command3->setAccessibleDescription(QStringLiteral("Empties the boxes for a new energy"));
+    newEnergyButton = new Button(this, QStringLiteral("⇒"), 6840, kQueryTop, 420, 300);
+    newEnergyButton->SetBackColor(kYellow);
+    newEnergyButton->SetToolTip(QStringLiteral(" 任意エネルギー入力  　"));
+    newEnergyButton->setAccessibleName(QStringLiteral("New energy"));
+    newEnergyButton->setAccessibleDescription(QStringLiteral("Empties the boxes for a new energy"));
 }
 
-void Form1::BuildButtons() {
-    Command1 = new Button(this, QString(), 240, 10320, 600, 600);
-    Command1->SetPicture(ExitSignPicture());
-    Command1->SetBackColor(kGreen);
-    Command1->SetToolTip(QStringLiteral(" bye "));
-    Command1->setAccessibleName(QStringLiteral("Back to the title window"));
+void MainWindow::BuildButtons() {
+    backButton = new Button(this, QString(), 240, 10320, 600, 600);
+    backButton->SetPicture(ExitSignPicture());
+    backButton->SetBackColor(kGreen);
+    backButton->SetToolTip(QStringLiteral(" bye "));
+    backButton->setAccessibleName(QStringLiteral("Back to the title window"));
 
-    Command2 = new Button(this, QStringLiteral("OK"), 2040, 10200, 2055, 735);
-    Command2->SetBackColor(kLightYellowBackground);
-    Command2->setAccessibleName(QStringLiteral("OK"));
-    Command2->setAccessibleDescription(QStringLiteral("Load, list and plot the chosen material"));
+    okButton = new Button(this, QStringLiteral("OK"), 2040, 10200, 2055, 735);
+    okButton->SetBackColor(kLightYellowBackground);
+    okButton->setAccessibleName(QStringLiteral("OK"));
+    okButton->setAccessibleDescription(QStringLiteral("Load, list and plot the chosen material"));
 
-    Picture1 = new Label(this, QString(), 5520, 10320, 480, 480);
-    Picture1->setPixmap(DogPicture());
-    Picture1->setAccessibleName(QStringLiteral("Small dog"));
+    auto* dog = new Label(this, QString(), 5520, 10320, 480, 480);
+    dog->setPixmap(DogPicture());
+    dog->setAccessibleName(QStringLiteral("Small dog"));
 
-    Command5 =
+    intervalTableButton =
         new Button(this, QStringLiteral("等エネルギー間隔データ表作成"), 6240, 10260, 3615, 570);
-    Command5->SetBackColor(kLightYellowBackground);
-    Command5->setAccessibleName(QStringLiteral("Make an equal-energy-interval data table"));
+    intervalTableButton->SetBackColor(kLightYellowBackground);
+    intervalTableButton->setAccessibleName(
+        QStringLiteral("Make an equal-energy-interval data table"));
 
-    Command4 = new Button(this, QString(), 10200, 120, 495, 495);
-    Command4->SetPicture(QuestionMarkPicture());
-    Command4->SetBackColor(kLightYellowBackground);
-    Command4->SetToolTip(QStringLiteral(" 用語の説明 "));
-    Command4->setAccessibleName(QStringLiteral("Explanation of terms"));
+    termsButton = new Button(this, QString(), 10200, 120, 495, 495);
+    termsButton->SetPicture(QuestionMarkPicture());
+    termsButton->SetBackColor(kLightYellowBackground);
+    termsButton->SetToolTip(QStringLiteral(" 用語の説明 "));
+    termsButton->setAccessibleName(QStringLiteral("Explanation of terms"));
 }
 
-void Form1::ConnectHandlers() {
-    File1->onClick = [this] { FileClick(*File1, QStringLiteral("p_QRV"), *File2); };
-    File2->onClick = [this] { FileClick(*File2, QStringLiteral("p_STC"), *File1); };
-    Text3->onKeyPress = [this](int keyAscii) { Text3KeyPress(keyAscii); };
-    Text3->onClick = [this] { ClearQueryBoxes(); };
-    List1->onClick = [this] { List1Click(); };
-    Command1->onClick = [this] { Command1Click(); };
-    Command2->onClick = [this] { Command2Click(); };
-    Command3->onClick = [this] { Command3Click(); };
-    Command4->onClick = [this] { Command4Click(); };
-    Command5->onClick = [this] { Command5Click(); };
+void MainWindow::ConnectHandlers() {
+    elementList->onClick = [this] {
+        ShowChosenFileHead(*elementList, QStringLiteral("p_QRV"), *compoundList);
+    };
+    compoundList->onClick = [this] {
+        ShowChosenFileHead(*compoundList, QStringLiteral("p_STC"), *elementList);
+    };
+    energyBox->onKeyPress = [this](int keyAscii) {
+        if (keyAscii == kKeyEnter) {
+            AnswerTypedEnergy();
+        }
+    };
+    energyBox->onClick = [this] { EmptyQueryBoxes(); };
+    tableList->onClick = [this] { ShowTableRow(); };
+    backButton->onClick = [this] { emit backRequested(); };
+    okButton->onClick = [this] { LoadChosenMaterial(); };
+    newEnergyButton->onClick = [this] { StartNewEnergy(); };
+    termsButton->onClick = [this] { emit termsRequested(); };
+    intervalTableButton->onClick = [this] { emit intervalTableRequested(); };
+    // Closing the main window by its frame ends the program.
     onClose = [] { End(); };
 }
 

@@ -1,5 +1,5 @@
 // Drawing the exit sign, the question mark and the small dog into 32 x 32 pixmaps.
-#include "main_window/pictures.h"
+#include "toolkit/pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

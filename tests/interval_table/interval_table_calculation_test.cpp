@@ -2,26 +2,26 @@
 #include <tuple>
 #include <vector>
 
-#include "interval_table/form5_fixture.h"
+#include "interval_table/interval_table_fixture.h"
 
 namespace velmora::testing {
 namespace {
 
-TEST_F(Form5Fixture, OpeningPresetsTheBoxesClearsTheListAndFocusesTheFileName) {
-    Form5& window = form5();
+TEST_F(IntervalTableTest, OpeningPresetsTheBoxesClearsTheListAndFocusesTheFileName) {
+    IntervalTableWindow& window = intervalTableWindow();
     SetBoxes("1", "2", "0.5");
-    window.Text2->SetText("old");
-    window.Command3Click();
-    ASSERT_EQ(window.List1->ListCount(), 3);
+    window.fileNameBox->SetText("old");
+    window.CalculateTable();
+    ASSERT_EQ(window.resultList->ListCount(), 3);
     window.PresetAndShow();
-    EXPECT_EQ(QStringList({window.Text3->Text(), window.Text4->Text(), window.Text1->Text(),
-                           window.Text2->Text()}),
+    EXPECT_EQ(QStringList({window.startEnergyBox->Text(), window.endEnergyBox->Text(),
+                           window.intervalBox->Text(), window.fileNameBox->Text()}),
               QStringList({"0.1", "10", "0.1", ""}));
-    EXPECT_EQ(window.List1->ListCount(), 0);
-    EXPECT_EQ(window.focusWidget(), window.Text2);
+    EXPECT_EQ(window.resultList->ListCount(), 0);
+    EXPECT_EQ(window.focusWidget(), window.fileNameBox);
 }
 
-TEST_F(Form5Fixture, CalculationListsTheArithmeticSequenceWithInterpolatedValues) {
+TEST_F(IntervalTableTest, CalculationListsTheArithmeticSequenceWithInterpolatedValues) {
     // Start, end, interval; the rows listed, the beginning of the last one, the end box after.
     const char* const examples[][6] = {
         {"0.1", "10", "0.1", "100", "1.0000E+01  2.0020E+00  1.0000E-01", "10"},  // tabulated
@@ -36,11 +36,11 @@ TEST_F(Form5Fixture, CalculationListsTheArithmeticSequenceWithInterpolatedValues
     for (const auto& [start, end, interval, count, last, endBoxAfter] : examples) {
         SCOPED_TRACE(std::string(start) + " to " + end + " by " + interval);
         SetBoxes(start, end, interval);
-        form5().Command3Click();
+        intervalTableWindow().CalculateTable();
         const QStringList rows = ListRows();
         ASSERT_EQ(rows.size(), atoi(count));
         EXPECT_EQ(rows.value(rows.size() - 1).left(qstrlen(last)), last);
-        EXPECT_EQ(form5().Text4->Text(), endBoxAfter);
+        EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(), endBoxAfter);
         // The test material's radiative column is exactly 0.01 E on the log-log line.
         for (const QString& row : rows) {
             ASSERT_EQ(row.size(), 34) << row.toStdString();
@@ -53,7 +53,7 @@ TEST_F(Form5Fixture, CalculationListsTheArithmeticSequenceWithInterpolatedValues
 
 // Every refused input leaves the list, the boxes, the shared table and the folder as they were;
 // Save is refused the same way and keeps the window open.
-TEST_F(Form5Fixture, RefusedInputsLeaveEverythingAsItWas) {
+TEST_F(IntervalTableTest, RefusedInputsLeaveEverythingAsItWas) {
     // A part of the message ("入力": an empty box), and start, end and interval boxes that get it.
     // The last case is capped at row 5000, whose energy is still above the table.
     const std::pair<const char*, std::vector<QStringList>> refusals[] = {
@@ -62,19 +62,23 @@ TEST_F(Form5Fixture, RefusedInputsLeaveEverythingAsItWas) {
         {"than 0 MeV", {{"0", "10", "0.1"}, {"10", "-1", "1"}}},
         {"too large", {{"1e400", "10", "0.1"}, {"0.1", "10", "1e306"}}},
         {"last energy", {{"500", "2000", "100"}, {"0.01", "100000", "1"}}}};
-    Form5& window = form5();
-    window.Command3Click();
-    window.Text2->SetText("out");
+    IntervalTableWindow& window = intervalTableWindow();
+    window.CalculateTable();
+    window.fileNameBox->SetText("out");
     const IntervalTable table = SharedIntervalTable();
     const auto snapshot = [&] {
-        return std::tuple{ListRows(),           window.Text1->Text(), window.Text2->Text(),
-                          window.Text3->Text(), window.Text4->Text(), FolderEntries()};
+        return std::tuple{ListRows(),
+                          window.intervalBox->Text(),
+                          window.fileNameBox->Text(),
+                          window.startEnergyBox->Text(),
+                          window.endEnergyBox->Text(),
+                          FolderEntries()};
     };
     for (const auto& [message, cases] : refusals) {
         for (const QStringList& boxes : cases) {
             SetBoxes(boxes[0], boxes[1], boxes[2]);
             const auto before = snapshot();
-            for (Button* button : {window.Command3, window.Command1}) {
+            for (Button* button : {window.calculateButton, window.saveButton}) {
                 button->click();
                 ExpectMessage(message);
                 EXPECT_TRUE(snapshot() == before) << boxes.join(' ').toStdString();
@@ -84,7 +88,7 @@ TEST_F(Form5Fixture, RefusedInputsLeaveEverythingAsItWas) {
         }
     }
     SharedMaterialTable() = MaterialTable{};  // and without a loaded material
-    window.Command3Click();
+    window.CalculateTable();
     ExpectMessage("No material table");
     EXPECT_TRUE(SharedIntervalTable().rows == table.rows);
 }

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "main_window/pictures.h"
+#include "toolkit/pictures.h"
 
 namespace velmora {
 

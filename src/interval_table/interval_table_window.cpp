@@ -1,11 +1,11 @@
 // The equal-interval table window's handlers: opening, calculation, folder choice and saving.
-#include "interval_table/form5.h"
+#include "interval_table/interval_table_window.h"
 
 #include <QDir>
 #include <QPointer>
 
-#include "core/material_table.h"
 #include "core/interval_table.h"
+#include "core/material_table.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"
 #include "toolkit/text_files.h"
@@ -24,18 +24,18 @@ std::string Utf8(const TextBox* box) {
 
 }  // namespace
 
-void Form5::PresetAndShow() {
-    Text1->SetText(QStringLiteral("0.1"));
-    Text2->SetText(QString());
-    Text3->SetText(QStringLiteral("0.1"));
-    Text4->SetText(QStringLiteral("10"));
-    List1->Clear();
-    File1->SetPath(Dir1->Path());
+void IntervalTableWindow::PresetAndShow() {
+    intervalBox->SetText(QStringLiteral("0.1"));
+    fileNameBox->SetText(QString());
+    startEnergyBox->SetText(QStringLiteral("0.1"));
+    endEnergyBox->SetText(QStringLiteral("10"));
+    resultList->Clear();
+    csvFileList->SetPath(folderList->Path());
     Show();
-    Text2->SetFocus();
+    fileNameBox->SetFocus();
 }
 
-bool Form5::AnyEmpty(std::initializer_list<const TextBox*> boxes) const {
+bool IntervalTableWindow::AnyEmpty(std::initializer_list<const TextBox*> boxes) const {
     for (const TextBox* box : boxes) {
         if (box->Text().isEmpty()) {
             return true;
@@ -44,22 +44,22 @@ bool Form5::AnyEmpty(std::initializer_list<const TextBox*> boxes) const {
     return false;
 }
 
-std::optional<IntervalPlan> Form5::ComputeAndCommit() {
-    const IntervalCandidate candidate =
-        ComputeIntervalTable(SharedMaterialTable(), Utf8(Text3), Utf8(Text4), Utf8(Text1));
+std::optional<IntervalPlan> IntervalTableWindow::ComputeAndCommit() {
+    const IntervalCandidate candidate = ComputeIntervalTable(
+        SharedMaterialTable(), Utf8(startEnergyBox), Utf8(endEnergyBox), Utf8(intervalBox));
     if (!candidate.refusal.empty()) {
         MsgBox(QString::fromStdString(candidate.refusal), kMsgExclamation);
         return std::nullopt;
     }
     if (candidate.plan.capped) {
-        Text4->SetText(QString::fromStdString(candidate.plan.cappedEndText));
+        endEnergyBox->SetText(QString::fromStdString(candidate.plan.cappedEndText));
     }
     CommitIntervalRows(candidate, SharedIntervalTable());
     return candidate.plan;
 }
 
-void Form5::Command3Click() {
-    if (AnyEmpty({Text1, Text3, Text4})) {
+void IntervalTableWindow::CalculateTable() {
+    if (AnyEmpty({intervalBox, startEnergyBox, endEnergyBox})) {
         MsgBox(kSomethingEmpty, kMsgExclamation);
         return;
     }
@@ -68,42 +68,43 @@ void Form5::Command3Click() {
         return;
     }
     // The list is emptied only once the whole table has been computed.
-    List1->Clear();
+    resultList->Clear();
     const IntervalTable& table = SharedIntervalTable();
     for (int row = 0; row <= plan->lastRow; ++row) {
         const auto& values = table.rows[static_cast<size_t>(row)];
-        List1->AddItem(QString::fromStdString(
+        resultList->AddItem(QString::fromStdString(
             IntervalListLine(RowEnergyMeV(*plan, row), values[1], values[2])));
     }
 }
 
-void Form5::Command1Click() {
-    if (AnyEmpty({Text1, Text2, Text3, Text4})) {
+void IntervalTableWindow::SaveCsvFile() {
+    if (AnyEmpty({intervalBox, fileNameBox, startEnergyBox, endEnergyBox})) {
         MsgBox(kSomethingEmpty, kMsgExclamation);
         return;
     }
-    const QString name = Text2->Text();
+    const QString name = fileNameBox->Text();
     if (FileNameHasForbiddenCharacter(name.toStdString())) {
         MsgBox(kForbiddenName, kMsgExclamation);
         return;
     }
-    // File1's folder, a backslash, the name and ".csv"; the backslash as this platform spells it.
+    // csvFileList's folder, a backslash, the name and ".csv"; the backslash as this platform spells
+    // it.
     const QString path =
-        File1->Path() + NativePath(QStringLiteral("\\")) + name + QStringLiteral(".csv");
+        csvFileList->Path() + NativePath(QStringLiteral("\\")) + name + QStringLiteral(".csv");
     const std::optional<IntervalPlan> plan = ComputeAndCommit();
     if (!plan || !WriteCsvFile(path, *plan)) {
         return;
     }
     MsgBox(kSaved, kMsgNoIcon);
     // A close by the frame while events run deletes this window; hide only a window still there.
-    const QPointer<Form5> self(this);
+    const QPointer<IntervalTableWindow> self(this);
     DoEvents();
     if (self) {
         Hide();
     }
 }
 
-bool Form5::WriteCsvFile(const QString& path, const IntervalPlan& plan) {
+bool IntervalTableWindow::WriteCsvFile(const QString& path, const IntervalPlan& plan) {
     const std::string text = IntervalCsvText(plan, SharedIntervalTable());
     const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(text));
     if (failure.isEmpty()) {
@@ -115,21 +116,22 @@ bool Form5::WriteCsvFile(const QString& path, const IntervalPlan& plan) {
     return false;
 }
 
-void Form5::Command2Click() {
+void IntervalTableWindow::HideWithoutSaving() {
     Hide();
 }
 
-void Form5::Drive1Change() {
+void IntervalTableWindow::OpenChosenDrive() {
     // A drive whose folder cannot be opened is ignored: the folder and file lists stay put.
-    Dir1->SetPath(Drive1->Drive());
+    folderList->SetPath(driveList->Drive());
 }
 
-void Form5::Dir1Change() {
-    File1->SetPath(Dir1->Path());
+void IntervalTableWindow::ListCsvFilesOfFolder() {
+    csvFileList->SetPath(folderList->Path());
 }
 
-void Form5::File1Click() {
-    Text2->SetText(QString::fromStdString(NameWithoutExtension(File1->FileName().toStdString())));
+void IntervalTableWindow::TakeNameOfChosenFile() {
+    fileNameBox->SetText(
+        QString::fromStdString(NameWithoutExtension(csvFileList->FileName().toStdString())));
 }
 
 }  // namespace velmora

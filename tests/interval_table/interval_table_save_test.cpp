@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <csignal>
 
-#include "interval_table/form5_fixture.h"
+#include "interval_table/interval_table_fixture.h"
 #include "support/user_input.h"
 
 namespace velmora::testing {
@@ -19,30 +19,30 @@ QByteArray Saved(const char* path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class Form5Save : public Form5Fixture {
+class IntervalTableSaveTest : public IntervalTableTest {
   protected:
     // Types the name, presses Save and expects the confirmation.
     void SaveAs(const char* name) {
-        form5().Text2->SetText(name);
-        form5().Command1->click();
+        intervalTableWindow().fileNameBox->SetText(name);
+        intervalTableWindow().saveButton->click();
         ExpectMessage("ファイルを保存しました", 0);
     }
 
     // Presses Save and expects one warning, nothing written and the window still open.
     void ExpectSaveRefused(const char* messagePart) {
         const QStringList before = FolderEntries();
-        form5().Command1->click();
+        intervalTableWindow().saveButton->click();
         ExpectMessage(messagePart);
         EXPECT_EQ(FolderEntries(), before);
-        EXPECT_TRUE(form5().isVisible());
+        EXPECT_TRUE(intervalTableWindow().isVisible());
     }
 };
 
-TEST_F(Form5Save, WritesTheHeaderAndTheRowsOfTheBoxesAsCrLfLines) {
+TEST_F(IntervalTableSaveTest, WritesTheHeaderAndTheRowsOfTheBoxesAsCrLfLines) {
     SaveAs("abc");
-    EXPECT_FALSE(form5().isVisible());
-    EXPECT_EQ(form5().List1->ListCount(), 0);  // the save does not fill the list
-    form5().Command3Click();
+    EXPECT_FALSE(intervalTableWindow().isVisible());
+    EXPECT_EQ(intervalTableWindow().resultList->ListCount(), 0);  // the save does not fill the list
+    intervalTableWindow().CalculateTable();
     QByteArray expected = kHeader;
     for (QString row : ListRows())
         expected += " " + row.replace("  ", ", ").toLatin1() + "\r\n";
@@ -50,13 +50,13 @@ TEST_F(Form5Save, WritesTheHeaderAndTheRowsOfTheBoxesAsCrLfLines) {
     EXPECT_TRUE(expected.startsWith(kHeader + " 1.0000E-01, 4.9910E+00, 1.0000E-03\r\n"));
     EXPECT_EQ(Saved("abc.csv"), expected);
     // The save computes from the boxes: after they change, list and file disagree.
-    form5().Text4->SetText("1");
+    intervalTableWindow().endEnergyBox->SetText("1");
     SaveAs("short");
     EXPECT_EQ(Saved("short.csv").count("\r\n"), 11);
-    EXPECT_EQ(form5().List1->ListCount(), 100);
+    EXPECT_EQ(intervalTableWindow().resultList->ListCount(), 100);
 }
 
-TEST_F(Form5Save, NamesHeaderOnlyFilesOverwritingAndCapping) {
+TEST_F(IntervalTableSaveTest, NamesHeaderOnlyFilesOverwritingAndCapping) {
     SaveAs("abc.csv");
     EXPECT_EQ(FolderEntries(), QStringList{"abc.csv.csv"});
     SetBoxes("10", "1", "1");
@@ -72,23 +72,24 @@ TEST_F(Form5Save, NamesHeaderOnlyFilesOverwritingAndCapping) {
     const QList<QByteArray> lines = Saved("capped.csv").split('\n');
     ASSERT_EQ(lines.size(), 5003);  // 5002 lines, nothing after the last
     EXPECT_TRUE(lines[5001].startsWith(" 5.0010E+01,"));
-    EXPECT_EQ(form5().Text4->Text(), QStringLiteral("50.01"));  // the save rewrote the end box
+    EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(),
+              QStringLiteral("50.01"));  // the save rewrote the end box
 }
 
-TEST_F(Form5Save, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlierFileIntact) {
+TEST_F(IntervalTableSaveTest, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlierFileIntact) {
     ExpectSaveRefused("入力されていない項目があります");
     for (const char* name :
          {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb", "sub/../abc"}) {
-        form5().Text2->SetText(name);
+        intervalTableWindow().fileNameBox->SetText(name);
         ExpectSaveRefused("must not contain");
     }
     ASSERT_TRUE(QDir().mkdir("folder.csv"));  // the target is a folder
-    form5().Text2->SetText("folder");
+    intervalTableWindow().fileNameBox->SetText("folder");
     ExpectSaveRefused("could not be saved");
     // A file size limit below the table's size fails the write as a full disk would, also for
     // root. Nothing may be printed while the limit holds.
     WriteRawFile(folder_, "abc.csv", "earlier\r\n");
-    form5().Text2->SetText("abc");
+    intervalTableWindow().fileNameBox->SetText("abc");
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit tight{200, saved.rlim_max};
@@ -99,50 +100,55 @@ TEST_F(Form5Save, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlierFileIntact)
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(Saved("abc.csv"), "earlier\r\n");
     // The chosen folder is gone.
-    ASSERT_TRUE(QDir().mkdir("gone") && form5().Dir1->SetPath(folder_ + "/gone"));
+    ASSERT_TRUE(QDir().mkdir("gone") &&
+                intervalTableWindow().folderList->SetPath(folder_ + "/gone"));
     ASSERT_TRUE(QDir().rmdir("gone"));
     ExpectSaveRefused("could not be saved");
 }
 
-TEST_F(Form5Save, FolderDriveAndFileChoicesLastUntilTheFrameClosesTheWindow) {
+TEST_F(IntervalTableSaveTest, FolderDriveAndFileChoicesLastUntilTheFrameClosesTheWindow) {
     const QString sub = folder_ + "/sub";
     WriteRawFile(sub, "run1.csv", "x");
-    ASSERT_TRUE(form5().Dir1->SetPath(sub));
+    ASSERT_TRUE(intervalTableWindow().folderList->SetPath(sub));
     // A click on the listed file, and on it again after the name was edited, puts its name back.
-    ClickRow(*form5().File1, 0);
-    EXPECT_EQ(form5().Text2->Text(), QStringLiteral("run1"));
-    form5().Text2->SetText("edited");
-    ClickRow(*form5().File1, 0);
-    EXPECT_EQ(form5().Text2->Text(), QStringLiteral("run1"));
+    ClickRow(*intervalTableWindow().csvFileList, 0);
+    EXPECT_EQ(intervalTableWindow().fileNameBox->Text(), QStringLiteral("run1"));
+    intervalTableWindow().fileNameBox->SetText("edited");
+    ClickRow(*intervalTableWindow().csvFileList, 0);
+    EXPECT_EQ(intervalTableWindow().fileNameBox->Text(), QStringLiteral("run1"));
     SaveAs("abc");
     EXPECT_EQ(Saved("sub/abc.csv").count("\r\n"), 101);
-    form5().PresetAndShow();  // what the main window's button does: the folder is kept
-    EXPECT_EQ(form5().File1->Path(), sub);
+    intervalTableWindow()
+        .PresetAndShow();  // what the main window's button does: the folder is kept
+    EXPECT_EQ(intervalTableWindow().csvFileList->Path(), sub);
     // Choosing the drive that is already chosen keeps the folder.
-    ASSERT_EQ(form5().Drive1->Drive(), QStringLiteral("/"));
-    emit form5().Drive1->activated(form5().Drive1->currentIndex());
-    EXPECT_EQ(form5().Dir1->Path(), sub);
-    form5().Command2->click();  // Cancel
-    EXPECT_FALSE(form5().isVisible());
-    form5().close();
-    EXPECT_FALSE(Form5Exists());
+    ASSERT_EQ(intervalTableWindow().driveList->Drive(), QStringLiteral("/"));
+    emit intervalTableWindow().driveList->activated(
+        intervalTableWindow().driveList->currentIndex());
+    EXPECT_EQ(intervalTableWindow().folderList->Path(), sub);
+    intervalTableWindow().cancelButton->click();  // Cancel
+    EXPECT_FALSE(intervalTableWindow().isVisible());
+    intervalTableWindow().close();
+    EXPECT_FALSE(IntervalTableWindowExists());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form5().PresetAndShow();
-    EXPECT_EQ(form5().File1->Path(), folder_);
+    intervalTableWindow().PresetAndShow();
+    EXPECT_EQ(intervalTableWindow().csvFileList->Path(), folder_);
 }
 
 // A close by the frame that is waiting while the save runs: the file is complete, the window goes
 // away as closed, and the next opening builds it anew.
-TEST_F(Form5Save, ClosingTheWindowWhileASaveRunsLosesNothing) {
+TEST_F(IntervalTableSaveTest, ClosingTheWindowWhileASaveRunsLosesNothing) {
     SetBoxes("0.1", "5.101", "0.001");  // the largest table
-    recorder_.whileShown = [] { QCoreApplication::postEvent(&form5(), new QCloseEvent); };
+    recorder_.whileShown = [] {
+        QCoreApplication::postEvent(&intervalTableWindow(), new QCloseEvent);
+    };
     SaveAs("run");
     recorder_.whileShown = nullptr;
     EXPECT_EQ(Saved("run.csv").count("\r\n"), 5002);
-    EXPECT_FALSE(Form5Exists());
+    EXPECT_FALSE(IntervalTableWindowExists());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form5().PresetAndShow();
-    EXPECT_EQ(form5().Text4->Text(), QStringLiteral("10"));
+    intervalTableWindow().PresetAndShow();
+    EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(), QStringLiteral("10"));
 }
 
 }  // namespace

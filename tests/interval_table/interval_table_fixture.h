@@ -4,13 +4,13 @@
 
 #include "core/interval_table.h"
 #include "core/material_file.h"
-#include "interval_table/form5.h"
+#include "interval_table/interval_table_window.h"
 #include "support/material_files.h"
 #include "support/program_test.h"
 
 namespace velmora::testing {
 
-class Form5Fixture : public ProgramTest {
+class IntervalTableTest : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
@@ -18,19 +18,19 @@ class Form5Fixture : public ProgramTest {
         const auto parsed = ParseMaterialFile(MaterialFileText(SmoothMaterial()), "m.qrv");
         ASSERT_TRUE(parsed) << parsed.error.Message();
         CommitLoadedMaterial(SharedMaterialTable(), *parsed.value);
-        form5().PresetAndShow();
+        intervalTableWindow().PresetAndShow();
     }
 
     static void SetBoxes(const QString& start, const QString& end, const QString& interval) {
-        form5().Text3->SetText(start);
-        form5().Text4->SetText(end);
-        form5().Text1->SetText(interval);
+        intervalTableWindow().startEnergyBox->SetText(start);
+        intervalTableWindow().endEnergyBox->SetText(end);
+        intervalTableWindow().intervalBox->SetText(interval);
     }
 
     static QStringList ListRows() {
         QStringList rows;
-        for (int i = 0; i < form5().List1->ListCount(); ++i)
-            rows.append(form5().List1->List(i));
+        for (int i = 0; i < intervalTableWindow().resultList->ListCount(); ++i)
+            rows.append(intervalTableWindow().resultList->List(i));
         return rows;
     }
 

@@ -4,16 +4,16 @@
 #include <QTest>
 #include <vector>
 
-#include "graph_test_support.h"
+#include "graph/graph_test_support.h"
 
 namespace velmora::testing {
 namespace {
 
 // Types the text into the energy box and presses Enter, as the user does.
 void Query(const QString& text) {
-    form1().Text3->SetText(text);
+    mainWindow().energyBox->SetText(text);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(form1().Text3, &enter);
+    QApplication::sendEvent(mainWindow().energyBox, &enter);
 }
 
 const auto Digits = [](float value) { return QString::number(value, 'g', 5).toStdString(); };
@@ -22,14 +22,14 @@ const auto Digits = [](float value) { return QString::number(value, 'g', 5).toSt
 using Shown = std::vector<std::string>;
 
 Shown Now() {
-    const Form1& m = form1();
-    const Form2& g = form2();
+    const MainWindow& m = mainWindow();
+    const GraphWindow& g = graphWindow();
     Shown shown;
-    for (const TextBox* box : {m.Text3, m.Text7, m.Text8, m.Text4, m.Text5})
+    for (const TextBox* box : {m.energyBox, m.collisionBox, m.radiativeBox, m.totalBox, m.rangeBox})
         shown.push_back(box->Text().toStdString());
-    for (const LineControl* l : {g.Line1, g.Line5})
+    for (const LineControl* l : {g.stoppingEnergyLine, g.rangeEnergyLine})
         shown.insert(shown.end(), {Digits(l->X1()), Digits(l->X2())});
-    for (const LineControl* l : {g.Line2, g.Line3, g.Line4, g.Line6})
+    for (const LineControl* l : {g.collisionLine, g.radiativeLine, g.totalLine, g.rangeLine})
         shown.insert(shown.end(), {Digits(l->Y1()), Digits(l->Y2())});
     shown.push_back(std::to_string(CursorLinesShown()));
     return shown;
@@ -59,7 +59,7 @@ TEST_F(EnergyQueryTest, AcceptedEnergiesShowTheTableListsRowOrInterpolatedValues
         SCOPED_TRACE(row);
         Query(QString::number(SharedMaterialTable().EnergyMeV[row], 'g', 17));
         const Shown typed = Now();
-        form1().List1->SetListIndex(row - 1);
+        mainWindow().tableList->SetListIndex(row - 1);
         EXPECT_EQ(Now(), Expected([row](const TableColumn& column) { return column[row]; }));
         EXPECT_EQ(typed, Now());
     }
@@ -73,13 +73,13 @@ TEST_F(EnergyQueryTest, AcceptedEnergiesShowTheTableListsRowOrInterpolatedValues
                                  {" 1 000 ", "1.000E+03"}, {"3", "3.000E+00"}};
     for (const auto& [typed, shown] : accepted) {
         Query(typed);
-        EXPECT_EQ(form1().Text3->Text(), shown) << typed;
+        EXPECT_EQ(mainWindow().energyBox->Text(), shown) << typed;
     }
     // Keys other than Enter go into the box as typed and query nothing.
     const Shown before = Now();
-    form1().Show();
-    form1().Text3->SetText(QString());
-    QTest::keyClicks(form1().Text3, "0.5e");
+    mainWindow().Show();
+    mainWindow().energyBox->SetText(QString());
+    QTest::keyClicks(mainWindow().energyBox, "0.5e");
     Shown expected = before;
     expected[0] = "0.5e";
     EXPECT_EQ(Now(), expected);

@@ -1,16 +1,11 @@
 // The main window's handlers: start-up, file selection, the OK button and the navigation buttons.
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include <QSignalBlocker>
 
-#include "app/forms.h"
 #include "core/material_file.h"
 #include "core/material_table.h"
 #include "core/number_format.h"
-#include "graph/form2.h"
-#include "info_windows/form4.h"
-#include "info_windows/form6.h"
-#include "interval_table/form5.h"
 #include "toolkit/message_box.h"
 #include "toolkit/text_files.h"
 
@@ -59,25 +54,40 @@ void ShowChosenEntry(FileListBox& list, const QString& folder) {
 
 }  // namespace
 
-void Form1::Load() {
+void MainWindow::Load() {
     SharedMaterialTable().DataFilePath.clear();
-    for (TextBox* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
+    for (TextBox* box : {materialNameBox, densityBox, energyBox, totalBox, rangeBox,
+                         meanExcitationBox, collisionBox, radiativeBox}) {
         box->SetText(QString());
     }
-    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+    for (TextBox* box : {energyBox, totalBox, rangeBox, collisionBox, radiativeBox}) {
         box->SetEnabled(false);
     }
-    Command5->SetEnabled(false);
+    intervalTableButton->SetEnabled(false);
     // A missing folder leaves its list empty; the other list still works.
-    File1->SetPath(QStringLiteral("p_QRV"));
-    File2->SetPath(QStringLiteral("p_STC"));
-    List1->Clear();
+    elementList->SetPath(QStringLiteral("p_QRV"));
+    compoundList->SetPath(QStringLiteral("p_STC"));
+    tableList->Clear();
+}
+
+void MainWindow::StartAfresh() {
+    tableList->Clear();
+    for (TextBox* box : {energyBox, collisionBox, radiativeBox, totalBox, rangeBox, materialNameBox,
+                         densityBox, meanExcitationBox}) {
+        box->SetText(QString());
+    }
+    elementList->Refresh();
+    compoundList->Refresh();
+    intervalTableButton->SetEnabled(false);
+    SharedMaterialTable().DataFilePath.clear();
+    Show();
 }
 
 // A file chosen in one list: its head values are shown and the other list loses its choice.
 // A file that cannot be read or whose head is not a material's head is refused with a message,
 // and the chosen file, the boxes and the shared table stay as they were.
-void Form1::FileClick(FileListBox& clicked, const QString& folder, FileListBox& other) {
+void MainWindow::ShowChosenFileHead(FileListBox& clicked, const QString& folder,
+                                    FileListBox& other) {
     if (clicked.FileName().isEmpty()) {
         return;
     }
@@ -97,17 +107,17 @@ void Form1::FileClick(FileListBox& clicked, const QString& folder, FileListBox& 
     table.MaterialName = head.value->name;
     table.Density = head.value->density;
     table.MeanExcitationEnergy = head.value->meanExcitationEnergy;
-    Text1->SetText(ToQString(table.MaterialName));
-    Text2->SetText(QStringLiteral("ρ = ") + ToQString(FormatPattern(table.Density, "#0.000")));
-    Text6->SetText(QStringLiteral("I = ") +
-                   ToQString(FormatPattern(table.MeanExcitationEnergy, "##0.0")) +
-                   QStringLiteral(" eV"));
+    materialNameBox->SetText(ToQString(table.MaterialName));
+    densityBox->SetText(QStringLiteral("ρ = ") + ToQString(FormatPattern(table.Density, "#0.000")));
+    meanExcitationBox->SetText(QStringLiteral("I = ") +
+                               ToQString(FormatPattern(table.MeanExcitationEnergy, "##0.0")) +
+                               QStringLiteral(" eV"));
     other.Refresh();
 }
 
 // OK: the chosen file is read and checked completely before anything changes; a refused file
 // leaves the window, the list and the shared table as they were.
-void Form1::Command2Click() {
+void MainWindow::LoadChosenMaterial() {
     const QString path = ToQString(SharedMaterialTable().DataFilePath);
     if (path.isEmpty()) {
         MsgBox(kNoSelectionMessage, kMsgExclamation);
@@ -122,59 +132,40 @@ void Form1::Command2Click() {
         MsgBox(ToQString(material.error.Message()), kMsgExclamation);
         return;
     }
-    ResetQueryBlock();
+    EnableQueryAndEmptyTable();
     CommitLoadedMaterial(SharedMaterialTable(), *material.value);
     FillTableList();
-    form2().DrawMaterial();
+    emit materialLoaded();
 }
 
-void Form1::ResetQueryBlock() {
-    Command5->SetEnabled(true);
-    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+void MainWindow::EnableQueryAndEmptyTable() {
+    intervalTableButton->SetEnabled(true);
+    for (TextBox* box : {energyBox, totalBox, rangeBox, collisionBox, radiativeBox}) {
         box->SetText(QString());
     }
-    for (TextBox* box : {Text3, Text4, Text5, Text7, Text8}) {
+    for (TextBox* box : {energyBox, totalBox, rangeBox, collisionBox, radiativeBox}) {
         box->SetEnabled(true);
     }
-    List1->Clear();
+    tableList->Clear();
 }
 
-void Form1::FillTableList() {
+void MainWindow::FillTableList() {
     const MaterialTable& table = SharedMaterialTable();
     for (int row = kFirstRow; row <= kLastRow; ++row) {
-        List1->AddItem(ToQString(table.TableLines[row]));
+        tableList->AddItem(ToQString(table.TableLines[row]));
     }
-}
-
-void Form1::Command1Click() {
-    form6().Show();
-    if (Form2Exists()) {
-        form2().Hide();
-    }
-    if (Form4Exists()) {
-        form4().Hide();
-    }
-    Hide();
 }
 
 // The energy box is disabled until a table is loaded; then it cannot take the focus.
-void Form1::Command3Click() {
-    ClearQueryBoxes();
-    if (Text3->Enabled()) {
-        Text3->SetFocus();
+void MainWindow::StartNewEnergy() {
+    EmptyQueryBoxes();
+    if (energyBox->Enabled()) {
+        energyBox->SetFocus();
     }
 }
 
-void Form1::Command4Click() {
-    form4().Show();
-}
-
-void Form1::Command5Click() {
-    form5().PresetAndShow();
-}
-
-void Form1::ClearQueryBoxes() {
-    for (TextBox* box : {Text3, Text7, Text8, Text4, Text5}) {
+void MainWindow::EmptyQueryBoxes() {
+    for (TextBox* box : {energyBox, collisionBox, radiativeBox, totalBox, rangeBox}) {
         box->SetText(QString());
     }
 }

@@ -4,7 +4,7 @@
 #include <QFocusEvent>
 
 #include "core/number_format.h"
-#include "graph/form2.h"
+#include "graph/graph_window.h"
 #include "support/program_test.h"
 #include "support/user_input.h"
 #include "toolkit/line_control.h"
@@ -23,8 +23,8 @@ class MainWindowTest : public ProgramTest {
     }
     static QStringList Entries() {
         QStringList entries;
-        for (int i = 0; i < form1().List1->ListCount(); ++i) {
-            entries.append(form1().List1->List(i));
+        for (int i = 0; i < mainWindow().tableList->ListCount(); ++i) {
+            entries.append(mainWindow().tableList->List(i));
         }
         return entries;
     }
@@ -40,12 +40,13 @@ class MainWindowTest : public ProgramTest {
 TEST_F(MainWindowTest, StartsFreshAndAFocusedListChoosesNothing) {
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
     WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER"));
-    Form1& main = form1();
+    MainWindow& main = mainWindow();
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(main.File1, &focusIn);
-    EXPECT_EQ(std::pair(main.File1->count(), main.File2->count()), std::pair(1, 1));
+    QApplication::sendEvent(main.elementList, &focusIn);
+    EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
     ExpectMainWindowCleared(main);
-    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+    for (TextBox* box :
+         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
         EXPECT_FALSE(box->Enabled());
     }
     EXPECT_TRUE(recorder_.Messages().empty());
@@ -54,48 +55,51 @@ TEST_F(MainWindowTest, StartsFreshAndAFocusedListChoosesNothing) {
 TEST_F(MainWindowTest, FileClickShowsTheHeadAndClearsTheOtherListsChoice) {
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
-    Form1& main = form1();
-    Choose(*main.File2, "Air.stc");
-    EXPECT_EQ(main.Text2->Text(), "ρ = 0.001");
-    EXPECT_EQ(main.Text6->Text(), "I = 85.7 eV");
+    MainWindow& main = mainWindow();
+    Choose(*main.compoundList, "Air.stc");
+    EXPECT_EQ(main.densityBox->Text(), "ρ = 0.001");
+    EXPECT_EQ(main.meanExcitationBox->Text(), "I = 85.7 eV");
     EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_STC\\Air.stc");
-    Choose(*main.File1, "Fe.qrv");
-    EXPECT_EQ(main.Text2->Text(), "ρ = 7.874");
-    EXPECT_EQ(main.Text6->Text(), "I = 1000.0 eV");
-    EXPECT_TRUE(main.File2->FileName().isEmpty());
-    Choose(*main.File2, "Air.stc");
-    EXPECT_TRUE(main.File1->FileName().isEmpty());
+    Choose(*main.elementList, "Fe.qrv");
+    EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
+    EXPECT_EQ(main.meanExcitationBox->Text(), "I = 1000.0 eV");
+    EXPECT_TRUE(main.compoundList->FileName().isEmpty());
+    Choose(*main.compoundList, "Air.stc");
+    EXPECT_TRUE(main.elementList->FileName().isEmpty());
 }
 
 TEST_F(MainWindowTest, OkListsTheTableAndEnablesTheQuery) {
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
-    Form1& main = form1();
-    main.Command2->click();  // nothing chosen yet: only a message
+    MainWindow& main = mainWindow();
+    main.okButton->click();  // nothing chosen yet: only a message
     ExpectWarning("元素または物質を選択して下さい");
     ExpectMainWindowCleared(main);
-    EXPECT_FALSE(Form2Exists());
+    EXPECT_FALSE(GraphWindowExists());
 
-    Choose(*main.File1, "Fe.qrv");
-    main.Command2->click();
+    Choose(*main.elementList, "Fe.qrv");
+    main.okButton->click();
     QStringList lines;
     for (int row = 1; row <= 81; ++row) {
         lines.append(QString::fromStdString(SharedMaterialTable().TableLines[row]));
     }
     EXPECT_EQ(Entries(), lines);
-    EXPECT_TRUE(main.Command5->Enabled() && Form2Exists() && form2().isVisible());
+    EXPECT_TRUE(main.intervalTableButton->Enabled() && GraphWindowExists() &&
+                graphWindow().isVisible());
     // New energy empties the query boxes and focuses the energy box; so does a second OK.
-    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+    for (TextBox* box :
+         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
         EXPECT_TRUE(box->Enabled());
         box->SetText("1.000E+00");
     }
-    main.Command3->click();
-    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+    main.newEnergyButton->click();
+    for (TextBox* box :
+         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
         EXPECT_TRUE(box->Text().isEmpty());
     }
-    EXPECT_EQ(main.focusWidget(), main.Text3);
-    main.Text7->SetText("1.000E+00");
-    main.Command2->click();
-    EXPECT_TRUE(main.Text7->Text().isEmpty());
+    EXPECT_EQ(main.focusWidget(), main.energyBox);
+    main.collisionBox->SetText("1.000E+00");
+    main.okButton->click();
+    EXPECT_TRUE(main.collisionBox->Text().isEmpty());
     EXPECT_EQ(Entries(), lines);
 }
 
@@ -112,9 +116,9 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
     WriteRawFile("p_QRV", "Short.qrv", "SHORT\r\nline 2\r\n");
     WriteMaterialFile("p_STC", "Bad.stc", badHead);
-    Form1& main = form1();
-    Choose(*main.File1, "A.qrv");
-    main.Command2->click();
+    MainWindow& main = mainWindow();
+    Choose(*main.elementList, "A.qrv");
+    main.okButton->click();
     const MaterialTable before = SharedMaterialTable();
     const QStringList listBefore = Entries();
     auto expectTableKept = [&] {
@@ -122,30 +126,30 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
         EXPECT_EQ(Entries(), listBefore);
     };
     // A head that cannot be read: the file is not chosen, the earlier choice and head stay.
-    for (const auto& [list, name] :
-         {std::pair{main.File1, QString("Short.qrv")}, std::pair{main.File2, QString("Bad.stc")}}) {
+    for (const auto& [list, name] : {std::pair{main.elementList, QString("Short.qrv")},
+                                     std::pair{main.compoundList, QString("Bad.stc")}}) {
         Choose(*list, name);
         ExpectWarning(name);
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
-        EXPECT_EQ(main.Text2->Text(), "ρ = 7.874");
-        EXPECT_EQ(main.File1->FileName(), "A.qrv");
-        EXPECT_TRUE(main.File2->FileName().isEmpty());
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
+        EXPECT_EQ(main.elementList->FileName(), "A.qrv");
+        EXPECT_TRUE(main.compoundList->FileName().isEmpty());
     }
-    Choose(*main.File2, "B.stc");
-    EXPECT_EQ(main.Text1->Text(), "B");
+    Choose(*main.compoundList, "B.stc");
+    EXPECT_EQ(main.materialNameBox->Text(), "B");
     expectTableKept();
     // A bad row or a vanished file: OK refuses it.
-    Choose(*main.File1, "Broken.qrv");
-    main.Command2->click();
+    Choose(*main.elementList, "Broken.qrv");
+    main.okButton->click();
     ExpectWarning("Broken.qrv\", line 57");
-    Choose(*main.File1, "Gone.qrv");
+    Choose(*main.elementList, "Gone.qrv");
     ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
-    main.Command2->click();
+    main.okButton->click();
     ExpectWarning("Gone.qrv");
     expectTableKept();
 
-    Choose(*main.File2, "B.stc");
-    main.Command2->click();
+    Choose(*main.compoundList, "B.stc");
+    main.okButton->click();
     EXPECT_NE(Entries(), listBefore);
 }
 
@@ -154,34 +158,35 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
 TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 286));
     WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER", 1.0, 75));
-    Form1& main = form1();
+    MainWindow& main = mainWindow();
     main.Show();
-    ClickRow(*main.File1, 0);
-    main.Command2->click();
+    ClickRow(*main.elementList, 0);
+    main.okButton->click();
     const QString row3Energy =
         QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
-    ClickRow(*main.List1, 2);
-    ASSERT_EQ(main.Text3->Text(), row3Energy);
-    const float lineAtRow3 = form2().Line1->X1();
-    ClickWidget(*main.Text3);  // a click into the energy box empties the five boxes
-    for (TextBox* box : {main.Text3, main.Text7, main.Text8, main.Text4, main.Text5}) {
+    ClickRow(*main.tableList, 2);
+    ASSERT_EQ(main.energyBox->Text(), row3Energy);
+    const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
+    ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
+    for (TextBox* box :
+         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
         EXPECT_TRUE(box->Text().isEmpty());
     }
-    form2().Line1->SetX1(0.0f);
-    ClickRow(*main.List1, 2);
-    EXPECT_EQ(main.Text3->Text(), row3Energy);
-    EXPECT_FALSE(main.Text5->Text().isEmpty());
-    EXPECT_EQ(form2().Line1->X1(), lineAtRow3);
+    graphWindow().stoppingEnergyLine->SetX1(0.0f);
+    ClickRow(*main.tableList, 2);
+    EXPECT_EQ(main.energyBox->Text(), row3Energy);
+    EXPECT_FALSE(main.rangeBox->Text().isEmpty());
+    EXPECT_EQ(graphWindow().stoppingEnergyLine->X1(), lineAtRow3);
 
     // The chosen file changed on disk: clicking it again shows its new head.
-    for (FileListBox* list : {main.File1, main.File2}) {
-        const QString folder = list == main.File1 ? "p_QRV" : "p_STC";
+    for (FileListBox* list : {main.elementList, main.compoundList}) {
+        const QString folder = list == main.elementList ? "p_QRV" : "p_STC";
         const QString name = list->item(0)->text();
         ClickRow(*list, 0);
         WriteMaterialFile(folder, name, SmoothMaterial("CHANGED", 2.5, 100));
         ClickRow(*list, 0);
-        EXPECT_EQ(main.Text1->Text(), "CHANGED") << name.toStdString();
-        EXPECT_EQ(main.Text2->Text(), "ρ = 2.500");
+        EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
     }
     EXPECT_TRUE(recorder_.Messages().empty());
 }
@@ -192,16 +197,16 @@ TEST_F(MainWindowTest, ChoosingAnotherFileChangesTheSharedHeadButNotTheRows) {
     TestMaterial b = SmoothMaterial("B", 3.0, 200);
     b.collision[40] *= 2;
     WriteMaterialFile("p_STC", "B.stc", b);
-    Form1& main = form1();
-    Choose(*main.File1, "A.qrv");
-    main.Command2->click();
+    MainWindow& main = mainWindow();
+    Choose(*main.elementList, "A.qrv");
+    main.okButton->click();
     const TableColumn rowsOfA = SharedMaterialTable().CollisionSP;
-    Choose(*main.File2, "B.stc");
+    Choose(*main.compoundList, "B.stc");
     const MaterialTable& shared = SharedMaterialTable();
     EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
               std::tuple(std::string("B"), 3.0, 200.0));
     EXPECT_EQ(shared.CollisionSP, rowsOfA);
-    main.Command2->click();
+    main.okButton->click();
     EXPECT_NE(shared.CollisionSP, rowsOfA);
     EXPECT_EQ(shared.MaterialName, "B");
 }
@@ -212,16 +217,16 @@ TEST_F(MainWindowTest, AFileGoneSinceTheListWasFilledIsRefused) {
     WriteMaterialFile("p_QRV", "A.qrv", SmoothMaterial("A", 7.874, 286));
     WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
     WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
-    Form1& main = form1();
-    Choose(*main.File1, "A.qrv");
+    MainWindow& main = mainWindow();
+    Choose(*main.elementList, "A.qrv");
     ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
     ASSERT_TRUE(QFile::remove("p_QRV/Locked.qrv") && QDir().mkdir("p_QRV/Locked.qrv"));
     for (const char* name : {"Gone.qrv", "Locked.qrv"}) {
-        Choose(*main.File1, name);
+        Choose(*main.elementList, name);
         ExpectWarning(name);
-        EXPECT_EQ(main.File1->FileName(), "A.qrv");
-        EXPECT_EQ(main.Text1->Text(), "A");
-        EXPECT_EQ(main.Text2->Text(), "ρ = 7.874");
+        EXPECT_EQ(main.elementList->FileName(), "A.qrv");
+        EXPECT_EQ(main.materialNameBox->Text(), "A");
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
         EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
     }

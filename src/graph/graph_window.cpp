@@ -1,0 +1,86 @@
+// The graph window's layout: two picture boxes with fixed user coordinates and six cursor lines.
+#include "graph/graph_window.h"
+
+#include "graph/graph_geometry.h"
+#include "toolkit/fonts.h"
+#include "toolkit/line_control.h"
+#include "toolkit/picture_box.h"
+
+namespace velmora {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kLightCyan(0, 255, 255);
+const QColor kLightYellow(255, 255, 0);
+const QColor kLightRed(255, 0, 0);
+
+// Navy surface, white text and lines where no colour is given, Times New Roman.
+void StyleGraph(PictureBox& box) {
+    box.SetForeColor(kWhite);
+    box.SetBackColor(kNavy);
+    box.SetFontName(kFontTimesNewRoman);
+}
+
+}  // namespace
+
+GraphWindow::GraphWindow() : Window(QString(), 8160, 11145) {
+    CreateGraphs();
+    CreateCursorLines();
+}
+
+void GraphWindow::CreateGraphs() {
+    using namespace graph;
+    // Sizes in twips include the boxes' two-pixel borders.
+    stoppingPowerGraph = new PictureBox(this, 120, 120, 7935, 7335);
+    stoppingPowerGraph->setAccessibleName(QStringLiteral("Mass stopping power graph"));
+    StyleGraph(*stoppingPowerGraph);
+    stoppingPowerGraph->SetScale(kScaleLeft, kStoppingScaleTop, kScaleWidth, kStoppingScaleHeight);
+
+    rangeGraph = new PictureBox(this, 120, 7560, 7935, 3495);
+    rangeGraph->setAccessibleName(QStringLiteral("Csda range graph"));
+    StyleGraph(*rangeGraph);
+    rangeGraph->SetScale(kScaleLeft, kRangeScaleTop, kScaleWidth, kRangeScaleHeight);
+
+    auto readOut = [this](PictureBox* box) {
+        return [this, box](int, int, float x, float y) { ReadOut(*box, x, y); };
+    };
+    stoppingPowerGraph->onMouseMove = readOut(stoppingPowerGraph);
+    rangeGraph->onMouseMove = readOut(rangeGraph);
+}
+
+void GraphWindow::CreateCursorLines() {
+    // Fixed ends as laid out; the moving coordinate starts at 0. The lines stay hidden until a
+    // query or a move over a graph places them.
+    stoppingEnergyLine = &stoppingPowerGraph->AddLine(kLightCyan, 0.0f, 13.76f, 0.0f, 0.0f);
+    collisionLine = &stoppingPowerGraph->AddLine(kLightYellow, -0.06f, 0.0f, 11.44f, 0.0f);
+    radiativeLine = &stoppingPowerGraph->AddLine(kLightRed, 0.0f, 0.0f, 11.5f, 0.0f);
+    totalLine = &stoppingPowerGraph->AddLine(kWhite, 0.0f, 0.0f, 11.5f, 0.0f);
+    rangeEnergyLine = &rangeGraph->AddLine(kLightCyan, 0.0f, 13.75f, 0.0f, 0.0f);
+    rangeLine = &rangeGraph->AddLine(kLightYellow, 0.0f, 0.0f, 11.5f, 0.0f);
+    SetCursorVisible(false);
+}
+
+void GraphWindow::MoveCursor(const CursorPositions& at) {
+    stoppingEnergyLine->SetX1(at.energyX);
+    stoppingEnergyLine->SetX2(stoppingEnergyLine->X1());
+    collisionLine->SetY1(at.collisionY);
+    collisionLine->SetY2(collisionLine->Y1());
+    radiativeLine->SetY1(at.radiativeY);
+    radiativeLine->SetY2(radiativeLine->Y1());
+    totalLine->SetY1(at.totalY);
+    totalLine->SetY2(totalLine->Y1());
+    rangeEnergyLine->SetX1(stoppingEnergyLine->X1());
+    rangeEnergyLine->SetX2(stoppingEnergyLine->X2());
+    rangeLine->SetY1(at.rangeY);
+    rangeLine->SetY2(rangeLine->Y1());
+}
+
+void GraphWindow::SetCursorVisible(bool visible) {
+    for (LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
+                              rangeEnergyLine, rangeLine}) {
+        line->SetVisible(visible);
+    }
+}
+
+}  // namespace velmora
