@@ -1,10 +1,11 @@
 // The program's command line: custom materials written into a folder (with their electron tables
-// beside them when asked), bad input refused with a message and no file, existing files kept unless
-// --force.
+// beside them when asked), the bundled sets into their folders, bad input refused with a message
+// and no file, existing files kept unless --force.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 
 #include "tablegen/tablegen_app.h"
@@ -146,6 +147,36 @@ TEST_F(TablegenCommandLineTest, WritesTheElectronTableBesideThePositronTable) {
     EXPECT_NE(ReadTextFile(electron), first);
     for (const char* sub : {"data/p_STC", "data/e_STC"}) {  // no temporary file left behind
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / sub), {}), 1) << sub;
+    }
+}
+
+// --all --electrons writes the electron set alone, --all --with-electrons both sets (as
+// scripts/regenerate-data does); every file equals the committed one, and the electron tables
+// never land in the positron folders.
+TEST_F(TablegenCommandLineTest, AllWritesTheSetsIntoTheirOwnFolders) {
+    const std::vector<std::pair<Args, std::set<std::string>>> cases = {
+        {{"--electrons"}, {"e_QRV", "e_STC"}},
+        {{"--with-electrons"}, {"e_QRV", "e_STC", "p_QRV", "p_STC"}}};
+    for (const auto& [more, folders] : cases) {
+        fs::remove_all(folder_);
+        Args args = {"--all", "--reference", testing::SourcePath("data/reference").string()};
+        args.insert(args.end(), more.begin(), more.end());
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        std::set<std::string> written;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            const std::string name = entry.path().filename().string();
+            written.insert(name);
+            const fs::path committed = testing::SourcePath("data/" + name);
+            EXPECT_EQ(std::distance(fs::directory_iterator(entry.path()), {}),
+                      std::distance(fs::directory_iterator(committed), {}))
+                << name;
+            for (const auto& file : fs::directory_iterator(entry.path())) {
+                EXPECT_EQ(ReadTextFile(file.path()),
+                          ReadTextFile(committed / file.path().filename()))
+                    << file.path();
+            }
+        }
+        EXPECT_EQ(written, folders);
     }
 }
 
