@@ -47,22 +47,28 @@ std::string CustomFileName(const CommandLine& line) {
 // there is one (a data folder or a source tree's data/), otherwise the user's own data folder,
 // $XDG_DATA_HOME/velmora/p_STC, which the viewer works in when started from a menu. An electron
 // table goes into the e_STC folder beside it, so that it never shows up in the material lists.
-fs::path DefaultFolder(Particle particle) {
+// Without a home folder nothing is made: p_STC must then exist where the program is run.
+struct OutputFolder {
+    fs::path path;
+    bool create = false;
+};
+
+OutputFolder DefaultFolder(Particle particle) {
     const std::string name =
         particle == Particle::kElectron ? ElectronFolderName(kCompoundFolder) : kCompoundFolder;
     std::error_code error;
     if (fs::is_directory(kCompoundFolder, error)) {
-        return name;
+        return {name, true};
     }
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
     if (dataHome != nullptr && *dataHome == '/') {
-        return fs::path(dataHome) / "velmora" / name;
+        return {fs::path(dataHome) / "velmora" / name, true};
     }
     if (home != nullptr && *home != '\0') {
-        return fs::path(home) / ".local" / "share" / "velmora" / name;
+        return {fs::path(home) / ".local" / "share" / "velmora" / name, true};
     }
-    return name;
+    return {name, false};
 }
 
 // A folder as a path that ends in its own name: "data/p_STC/" -> "data/p_STC", "." -> absolute.
@@ -104,12 +110,12 @@ void WriteCustomMaterial(const CommandLine& line, const ReferenceData& data, std
                                           : ParseWeightFractions(*line.composition, data.elements),
                                       *line.density, *line.meanExcitationEv};
     const std::string fileName = CustomFileName(line);
-    const fs::path folder =
-        line.outputDir ? fs::path(*line.outputDir) : DefaultFolder(line.options.particle);
+    const OutputFolder folder =
+        line.outputDir ? OutputFolder{*line.outputDir} : DefaultFolder(line.options.particle);
     std::vector<FileToWrite> files = {
-        {folder / fileName, TableText(material, data, line.options), !line.outputDir}};
+        {folder.path / fileName, TableText(material, data, line.options), folder.create}};
     if (line.withElectrons) {
-        files.push_back({ElectronFolderBeside(folder) / fileName,
+        files.push_back({ElectronFolderBeside(folder.path) / fileName,
                          TableText(material, data, {Particle::kElectron}), true});
     }
     WriteFilesAtomically(files, line.force);
