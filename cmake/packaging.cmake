@@ -1,6 +1,8 @@
 # Installation layout and the Debian package.
 
+# The positron tables the material lists read, and the electron tables of the same materials.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/p_QRV ${PROJECT_SOURCE_DIR}/data/p_STC
+                  ${PROJECT_SOURCE_DIR}/data/e_QRV ${PROJECT_SOURCE_DIR}/data/e_STC
         DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data)
 install(FILES ${PROJECT_SOURCE_DIR}/data/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data OPTIONAL)

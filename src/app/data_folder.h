@@ -1,4 +1,5 @@
-// Choosing the working folder that holds the material folders "p_QRV" and "p_STC".
+// Choosing the working folder that holds the material folders "p_QRV" and "p_STC" (and beside
+// them the electron tables in "e_QRV" and "e_STC").
 #pragma once
 
 #include <QString>
@@ -14,8 +15,10 @@ QString UserDataFolder();
 
 // Makes sure the user folder holds material folders: when it lacks either of them (a first start,
 // also one after a custom material was written there first), creates it and copies the bundled
-// tables into it. Files already there are never overwritten. Returns false when the folder could
-// not be made or filled.
+// tables into it. The electron tables (e_QRV, e_STC) are copied the same way when either of their
+// folders is missing, also into a folder filled by an earlier version. Files already there are
+// never overwritten. Returns false when the folder could not be made or its material folders not
+// filled; electron tables that could not be copied leave only the comparison without them.
 bool PrepareUserDataFolder(const QString& userFolder, const QString& bundledFolder);
 
 // When the current folder holds neither material folder (a start from a menu), works in the user

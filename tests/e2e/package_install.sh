@@ -2,7 +2,8 @@
 # The Debian package: CPack builds it from the build tree, it is unpacked into a scratch root and
 # checked (files, Depends), and the installed program is started as from a menu, in a folder
 # without material folders, under a private X server. It must fill the per-user data folder from
-# its bundled tables and leave the installed tree untouched.
+# its bundled tables (the positron tables and the electron tables beside them, also into a folder
+# filled by a version without electron tables) and leave the installed tree untouched.
 # Usage: package_install.sh BUILD_DIR SOURCE_DIR WITH_TABLEGEN(0|1) ARTIFACTS_DIR
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -99,7 +100,8 @@ dpkg -x "$deb" "$root"
 if [ "$with_tablegen" = 1 ]; then
     [ -x "$root/usr/bin/velmora-tablegen" ] || fail "usr/bin/velmora-tablegen missing"
 fi
-for folder in p_QRV p_STC; do
+table_folders=(p_QRV p_STC e_QRV e_STC)
+for folder in "${table_folders[@]}"; do
     installed="$root/usr/share/velmora/data/$folder"
     [ -d "$installed" ] || fail "usr/share/velmora/data/$folder missing"
     diff -r "$source_dir/data/$folder" "$installed" > /dev/null ||
@@ -119,28 +121,36 @@ icons=("$root"/usr/share/icons/hicolor/*/apps/"$icon_name".*)
 marker="zzz Package marker.qrv"
 mapfile -t element_files < <(cd "$root/usr/share/velmora/data/p_QRV" && ls -1 -- *.qrv)
 [ "${#element_files[@]}" -gt 0 ] || fail "no element tables installed"
-installed_elements="$root/usr/share/velmora/data/p_QRV"
-cp "$installed_elements/${element_files[0]}" "$installed_elements/$marker"
+for folder in p_QRV e_QRV; do
+    installed_elements="$root/usr/share/velmora/data/$folder"
+    cp "$installed_elements/${element_files[0]}" "$installed_elements/$marker"
+done
 element_files+=("$marker")
 snapshot "$root" > "$work/before"
 
 custom=""
 if [ "$with_tablegen" = 1 ]; then
     # As a user adds a material before ever starting the viewer: without --output-dir and outside
-    # any data folder, the table goes into the per-user data folder.
+    # any data folder, the table goes into the per-user data folder, its electron table into the
+    # e_STC folder beside.
     step "velmora-tablegen from the installed tree, before the viewer's first start"
     mkdir -p "$work/tablegen-start" "$work/home-tablegen"
     (
         cd "$work/tablegen-start"
         tablegen=(env -u XDG_DATA_HOME HOME="$work/home-tablegen" "$root/usr/bin/velmora-tablegen")
         "${tablegen[@]}" --version > /dev/null
-        "${tablegen[@]}" --name "Package water" --density 1 --mean-excitation 75 --formula H2O
+        "${tablegen[@]}" --name "Package water" --density 1 --mean-excitation 75 --formula H2O \
+            --with-electrons
     ) > "$work/tablegen.log" 2>&1 || { cat "$work/tablegen.log"; fail "velmora-tablegen failed"; }
     generated=("$work"/home-tablegen/.local/share/velmora/p_STC/*.stc)
     if [ ! -f "${generated[0]}" ] || [ "$(wc -l < "${generated[0]}")" -lt 91 ]; then
         fail "velmora-tablegen wrote no 91-line table into the user's data folder"
     fi
     custom="$(basename "${generated[0]}")"
+    electron="$work/home-tablegen/.local/share/velmora/e_STC/$custom"
+    if [ ! -f "$electron" ] || ! sed -n 2p "$electron" | grep -q '^Electrons:'; then
+        fail "velmora-tablegen --with-electrons wrote no electron table beside the positron table"
+    fi
     [ -z "$(ls -A "$work/tablegen-start")" ] || fail "velmora-tablegen wrote into its start folder"
 fi
 
@@ -168,13 +178,13 @@ start_installed() {
 }
 
 # check_user_folder DIR [OWN_COMPOUND]: the user folder holds copies of exactly the installed
-# tables, and the user's own compound table beside them when one is named.
+# tables, and the user's own compound table (and its electron table) beside them when one is named.
 check_user_folder() {
     local folder difference
-    for folder in p_QRV p_STC; do
+    for folder in "${table_folders[@]}"; do
         [ -d "$1/$folder" ] || fail "$1/$folder was not created"
         difference="$(diff -r "$root/usr/share/velmora/data/$folder" "$1/$folder" || true)"
-        if [ -n "${2:-}" ] && [ "$folder" = p_STC ]; then
+        if [ -n "${2:-}" ] && [[ "$folder" == ?_STC ]]; then
             difference="$(grep -v -F -x "Only in $1/$folder: $2" <<< "$difference" || true)"
             [ -f "$1/$folder/$2" ] || fail "the user's own table $2 is gone"
         fi
@@ -183,6 +193,11 @@ check_user_folder() {
 }
 
 step "installed program, first start with HOME only"
+start_installed "$work/home" ""
+check_user_folder "$work/home/.local/share/velmora"
+
+step "installed program, next start over a folder of a version without electron tables"
+rm -r "$work/home/.local/share/velmora/e_QRV" "$work/home/.local/share/velmora/e_STC"
 start_installed "$work/home" ""
 check_user_folder "$work/home/.local/share/velmora"
 

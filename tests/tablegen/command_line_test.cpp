@@ -1,9 +1,11 @@
-// The program's command line: custom materials written into a folder, bad input refused with a
-// message and no file, existing files kept unless --force.
+// The program's command line: custom materials written into a folder (with their electron tables
+// beside them when asked), the bundled sets into their folders, bad input refused with a message
+// and no file, existing files kept unless --force.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 
 #include "tablegen/tablegen_app.h"
@@ -45,17 +47,24 @@ class TablegenCommandLineTest : public ::testing::Test {
 };
 
 // Without --output-dir a custom material goes to ./p_STC when the current folder has one, else to
-// the user's data folder under $XDG_DATA_HOME.
+// the user's data folder under $XDG_DATA_HOME; an electron table to the e_STC folder beside it.
 TEST_F(TablegenCommandLineTest, DefaultFolderIsTheCurrentDataFolderOrTheUsersOwn) {
     const fs::path previous = fs::current_path();
     fs::create_directories(folder_ / "work");
     fs::current_path(folder_ / "work");
     setenv("XDG_DATA_HOME", (folder_ / "xdg").c_str(), 1);
-    EXPECT_EQ(RunTablegen(Material({"--formula", "H2O"}), out_, err_, folder_), 0) << err_.str();
-    EXPECT_TRUE(fs::exists(folder_ / "xdg/velmora/p_STC/Water custom.stc"));
-    fs::create_directories(folder_ / "work/p_STC");
-    EXPECT_EQ(RunTablegen(Material({"--formula", "H2O"}), out_, err_, folder_), 0) << err_.str();
-    EXPECT_TRUE(fs::exists(folder_ / "work/p_STC/Water custom.stc"));
+    const std::vector<std::pair<Args, std::string>> cases = {
+        {{"--formula", "H2O"}, "xdg/velmora/p_STC"},
+        {{"--formula", "H2O", "--electrons"}, "xdg/velmora/e_STC"},
+        {{"--formula", "H2O", "--force"}, "work/p_STC"},  // after work/p_STC was made
+        {{"--formula", "H2O", "--electrons"}, "work/e_STC"}};
+    for (const auto& [args, expected] : cases) {
+        if (expected == "work/p_STC") {
+            fs::create_directories(folder_ / "work/p_STC");
+        }
+        EXPECT_EQ(RunTablegen(Material(args), out_, err_, folder_), 0) << err_.str();
+        EXPECT_TRUE(fs::exists(folder_ / expected / "Water custom.stc")) << expected;
+    }
     fs::current_path(previous);
 }
 
@@ -93,6 +102,8 @@ TEST_F(TablegenCommandLineTest, BadInputGivesAMessageAndNoFile) {
         {Material({"--formula", "H2O"}, "///"), "file name"},
         {Material({"--formula", "H2O"}, "Line\nbreak"), "printable ASCII"},
         {Material({"--formula", "H2O", "--file-name", "../escape"}), "--file-name"},
+        {Material({"--formula", "H2O", "--with-electrons"}), "not a p_ folder"},
+        {Material({"--formula", "H2O", "--with-electrons", "--electrons"}), "one of them"},
         {Material({"--formula", "H2O", "--output-dir", (folder_ / "none").string()}), "not exist"},
         {Material({"--formula", "H2O", "--reference", (folder_ / "none").string()}), "cannot read"},
     };
@@ -100,6 +111,72 @@ TEST_F(TablegenCommandLineTest, BadInputGivesAMessageAndNoFile) {
         EXPECT_EQ(Run(args), 1) << expected;
         EXPECT_NE(err_.str().find(expected), std::string::npos) << err_.str();
         EXPECT_EQ(FileCount(), 0) << expected;
+    }
+}
+
+// --with-electrons: the electron table under the same name in e_STC beside p_STC (made when
+// missing), equal to the bundled electron water but for its name; --force covers both files, and a
+// refusal because of either file writes neither.
+TEST_F(TablegenCommandLineTest, WritesTheElectronTableBesideThePositronTable) {
+    fs::create_directories(folder_ / "data/p_STC");
+    const fs::path positron = folder_ / "data/p_STC/Water custom.stc",
+                   electron = folder_ / "data/e_STC/Water custom.stc";
+    const Args args = {"--composition", "H:0.111894,O:0.888106", "--with-electrons", "--output-dir",
+                       (folder_ / "data/p_STC/").string()};
+    ASSERT_EQ(Run(Material(args)), 0) << err_.str();
+    const std::string first = ReadTextFile(electron);
+    const std::string bundled = ReadTextFile(testing::SourcePath("data/e_STC/Water liquid.stc"));
+    EXPECT_EQ(first.substr(first.find("\r\n")), bundled.substr(bundled.find("\r\n")));
+    EXPECT_EQ(ReadTextFile(positron).find("Positrons"), first.find("Electrons"));
+    Args forced = args;
+    forced.push_back("--force");
+    for (const fs::path& missing : {fs::path(), positron, electron}) {
+        if (!missing.empty()) {
+            fs::remove(missing);
+        }
+        EXPECT_EQ(Run(Material(args)), 1) << missing;
+        EXPECT_NE(err_.str().find("exists already"), std::string::npos) << err_.str();
+        EXPECT_EQ(fs::exists(positron), missing != positron);
+        EXPECT_EQ(fs::exists(electron), missing != electron);
+        ASSERT_EQ(Run(Material(forced)), 0) << err_.str();
+    }
+    const std::string positronText = ReadTextFile(positron);
+    forced.insert(forced.end(), {"--density", "1.2"});
+    ASSERT_EQ(Run(Material(forced)), 0) << err_.str();
+    EXPECT_NE(ReadTextFile(positron), positronText);
+    EXPECT_NE(ReadTextFile(electron), first);
+    for (const char* sub : {"data/p_STC", "data/e_STC"}) {  // no temporary file left behind
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / sub), {}), 1) << sub;
+    }
+}
+
+// --all --electrons writes the electron set alone, --all --with-electrons both sets (as
+// scripts/regenerate-data does); every file equals the committed one, and the electron tables
+// never land in the positron folders.
+TEST_F(TablegenCommandLineTest, AllWritesTheSetsIntoTheirOwnFolders) {
+    const std::vector<std::pair<Args, std::set<std::string>>> cases = {
+        {{"--electrons"}, {"e_QRV", "e_STC"}},
+        {{"--with-electrons"}, {"e_QRV", "e_STC", "p_QRV", "p_STC"}}};
+    for (const auto& [more, folders] : cases) {
+        fs::remove_all(folder_);
+        Args args = {"--all", "--reference", testing::SourcePath("data/reference").string()};
+        args.insert(args.end(), more.begin(), more.end());
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        std::set<std::string> written;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            const std::string name = entry.path().filename().string();
+            written.insert(name);
+            const fs::path committed = testing::SourcePath("data/" + name);
+            EXPECT_EQ(std::distance(fs::directory_iterator(entry.path()), {}),
+                      std::distance(fs::directory_iterator(committed), {}))
+                << name;
+            for (const auto& file : fs::directory_iterator(entry.path())) {
+                EXPECT_EQ(ReadTextFile(file.path()),
+                          ReadTextFile(committed / file.path().filename()))
+                    << file.path();
+            }
+        }
+        EXPECT_EQ(written, folders);
     }
 }
 

@@ -1,10 +1,11 @@
-// Writing a file so that it is either complete or not there: a temporary file, then a rename.
+// Writing files so that each is either complete or not there: temporary files, then renames.
 #include "tablegen/atomic_file.h"
 
 #include <atomic>
 #include <chrono>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "tablegen/tablegen_error.h"
 
@@ -27,6 +28,54 @@ void RemoveQuietly(const fs::path& path) {
     fs::remove(path, ignored);
 }
 
+fs::path FolderOf(const fs::path& path) {
+    return path.parent_path().empty() ? fs::path(".") : path.parent_path();
+}
+
+void CheckTarget(const FileToWrite& file, bool overwrite) {
+    std::error_code error;
+    const fs::path folder = FolderOf(file.path);
+    if (!fs::is_directory(folder, error)) {
+        if (fs::exists(folder, error)) {
+            throw TablegenError(folder.string() + " is not a folder");
+        }
+        if (file.createFolder) {
+            return;  // made later; a folder not there yet holds no file to keep
+        }
+        throw TablegenError("the folder " + folder.string() + " does not exist");
+    }
+    if (!overwrite && fs::exists(file.path, error)) {
+        throw TablegenError(file.path.string() + " exists already (use --force to replace it)");
+    }
+}
+
+void CreateFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        throw TablegenError("cannot create " + folder.string() + ": " + error.message());
+    }
+}
+
+// Removes the file itself when it cannot be written completely.
+void WriteTemporary(const fs::path& temporary, std::string_view content) {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) {
+        RemoveQuietly(temporary);
+        throw TablegenError("cannot write " + temporary.string());
+    }
+}
+
+void RenameOver(const fs::path& temporary, const fs::path& path) {
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (error) {
+        throw TablegenError("cannot create " + path.string() + ": " + error.message());
+    }
+}
+
 }  // namespace
 
 bool IsSafeFileNameChar(char c) {
@@ -46,30 +95,36 @@ bool IsSafeFileName(std::string_view name) {
     return true;
 }
 
-void WriteFileAtomically(const fs::path& path, std::string_view content, bool overwrite) {
-    std::error_code error;
-    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    if (!fs::is_directory(folder, error)) {
-        throw TablegenError("the folder " + folder.string() + " does not exist");
+void WriteFilesAtomically(std::span<const FileToWrite> files, bool overwrite) {
+    for (const FileToWrite& file : files) {
+        CheckTarget(file, overwrite);
     }
-    if (!overwrite && fs::exists(path, error)) {
-        throw TablegenError(path.string() + " exists already (use --force to replace it)");
-    }
-    const fs::path temporary = TemporaryPath(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            RemoveQuietly(temporary);
-            throw TablegenError("cannot write " + temporary.string());
+    for (const FileToWrite& file : files) {
+        if (file.createFolder) {
+            CreateFolder(FolderOf(file.path));
         }
     }
-    fs::rename(temporary, path, error);
-    if (error) {
-        RemoveQuietly(temporary);
-        throw TablegenError("cannot create " + path.string() + ": " + error.message());
+    std::vector<fs::path> temporaries;
+    std::size_t renamed = 0;
+    try {
+        for (const FileToWrite& file : files) {
+            temporaries.push_back(TemporaryPath(file.path));
+            WriteTemporary(temporaries.back(), file.content);
+        }
+        for (; renamed < files.size(); ++renamed) {
+            RenameOver(temporaries[renamed], files[renamed].path);
+        }
+    } catch (...) {
+        for (std::size_t i = renamed; i < temporaries.size(); ++i) {
+            RemoveQuietly(temporaries[i]);
+        }
+        throw;
     }
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view content, bool overwrite) {
+    const FileToWrite file{path, std::string(content)};
+    WriteFilesAtomically({&file, 1}, overwrite);
 }
 
 }  // namespace velmora::tablegen

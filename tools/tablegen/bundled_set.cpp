@@ -1,4 +1,5 @@
-// The bundled set of material files: the elements in p_QRV, compounds and mixtures in p_STC.
+// The bundled sets of material files: elements in p_QRV, compounds and mixtures in p_STC, and the
+// electron tables of the same materials in e_QRV and e_STC.
 #include "tablegen/bundled_set.h"
 
 #include <set>
@@ -17,16 +18,25 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 
 }  // namespace
 
-std::vector<BundledFile> BundledFiles(const ReferenceData& data) {
+std::string ElectronFolderName(std::string_view positronFolderName) {
+    if (positronFolderName.size() <= 2 || positronFolderName.substr(0, 2) != "p_") {
+        return std::string();
+    }
+    return "e_" + std::string(positronFolderName.substr(2));
+}
+
+std::vector<BundledFile> BundledFiles(const ReferenceData& data, Particle particle) {
     std::vector<BundledFile> files;
     std::set<std::string> used;
     for (std::size_t i = 0; i < data.materials.size(); ++i) {
         const ReferenceMaterial& m = data.materials[i];
         const DisplayName& names = data.displayNames.at(i);
         const bool element = m.composition.size() == 1 && m.composition[0].z == m.id;
-        BundledFile file{element ? kElementFolder : kCompoundFolder,
-                         names.fileName,
-                         {names.name, m.composition, m.density, m.meanExcitationEv}};
+        const std::string positronFolder = element ? kElementFolder : kCompoundFolder;
+        BundledFile file{
+            particle == Particle::kElectron ? ElectronFolderName(positronFolder) : positronFolder,
+            names.fileName,
+            {names.name, m.composition, m.density, m.meanExcitationEv}};
         const std::string extension = element ? kElementExtension : kCompoundExtension;
         if (!IsSafeFileName(file.fileName) || !EndsWith(file.fileName, extension) ||
             !used.insert(file.folder + "/" + file.fileName).second) {
@@ -49,24 +59,16 @@ std::string BundledFileText(const BundledFile& file, const ReferenceData& data,
     }
 }
 
-std::size_t WriteBundledSet(const std::filesystem::path& root, const ReferenceData& data,
-                            const GenerationOptions& options) {
-    const std::vector<BundledFile> files = BundledFiles(data);
-    std::vector<std::string> texts;
-    for (const BundledFile& file : files) {
-        texts.push_back(BundledFileText(file, data, options));
-    }
-    for (const char* folder : {kElementFolder, kCompoundFolder}) {
-        std::error_code error;
-        std::filesystem::create_directories(root / folder, error);
-        if (error) {
-            throw TablegenError("cannot create " + (root / folder).string() + ": " +
-                                error.message());
+std::size_t WriteBundledSets(const std::filesystem::path& root, const ReferenceData& data,
+                             const std::vector<GenerationOptions>& sets) {
+    std::vector<FileToWrite> files;
+    for (const GenerationOptions& options : sets) {
+        for (const BundledFile& file : BundledFiles(data, options.particle)) {
+            files.push_back(
+                {root / file.folder / file.fileName, BundledFileText(file, data, options), true});
         }
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        WriteFileAtomically(root / files[i].folder / files[i].fileName, texts[i], true);
-    }
+    WriteFilesAtomically(files, true);
     return files.size();
 }
 

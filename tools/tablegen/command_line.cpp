@@ -29,6 +29,11 @@ void CheckCombination(const CommandLine& line) {
     }
     const bool custom = line.name || line.density || line.meanExcitationEv || line.formula ||
                         line.composition || line.fileName || line.force;
+    if (line.withElectrons && line.options.particle == Particle::kElectron) {
+        throw TablegenError(
+            "--with-electrons adds electron tables to the positron ones; "
+            "--electrons writes electron tables only: give one of them");
+    }
     if (line.all && custom) {
         throw TablegenError("--all regenerates the bundled set and takes no material options");
     }
@@ -82,6 +87,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             line.force = true;
         } else if (option == "--electrons") {
             line.options.particle = Particle::kElectron;
+        } else if (option == "--with-electrons") {
+            line.withElectrons = true;
         } else if (option == "--no-positron-ratio") {
             line.options.positronRadiativeRatio = false;
         } else {
@@ -94,18 +101,28 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
 
 std::string UsageText() {
     return R"(Usage:
-  velmora-tablegen --all [--output-dir DIR] [switches]
-      Regenerates the bundled tables into DIR/p_QRV (elements) and DIR/p_STC.
+  velmora-tablegen --all [--output-dir DIR] [--with-electrons | --electrons] [switches]
+      Regenerates the bundled tables into DIR/p_QRV (elements) and DIR/p_STC; with
+      --electrons the electron tables into DIR/e_QRV and DIR/e_STC instead, with
+      --with-electrons both sets.
   velmora-tablegen --name NAME --density G_PER_CM3 --mean-excitation EV
                    (--formula FORMULA | --composition Sym:w,Sym:w,...)
-                   [--output-dir DIR] [--file-name FILE] [--force] [switches]
+                   [--output-dir DIR] [--file-name FILE] [--force] [--with-electrons]
+                   [switches]
       Writes one material file into DIR (default: ./p_STC when it exists, else
       $XDG_DATA_HOME/velmora/p_STC, the viewer's own data folder). The file name comes
       from NAME unless --file-name is given; an existing file is replaced only with --force.
       Weight fractions must add up to 1 within 0.001 and are then scaled to sum to 1.
       Formulas: LiF, C2H6O, Ca(OH)2, C8H8 ... (elements by symbol, counts may be decimal).
+      --with-electrons also writes the material's electron table, under the same file
+      name, into the folder beside DIR whose name has e_ for DIR's leading p_ (p_STC ->
+      e_STC, made when missing), where the viewer looks for it. DIR must then be a p_
+      folder. Both tables are computed and checked before either is written, and --force
+      applies to both.
 Switches:
-  --electrons           electron tables (F- term, no positron ratio) instead of positrons
+  --electrons           electron tables (F- term, no positron ratio) instead of positrons;
+                        without --output-dir a custom material goes to the e_STC folder
+                        beside the default p_STC
   --no-positron-ratio   positron radiative stopping power equal to the electron one
   --reference DIR       folder with the reference inputs (default: installed share folder,
                         else data/reference of the source tree)

@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> outputDir;
     std::optional<std::string> referenceDir;
     bool force = false;
+    bool withElectrons = false;  // the electron tables too, in the e_ folders beside the p_ ones
     GenerationOptions options;
 };
 

@@ -2,6 +2,7 @@
 #include "tablegen/tablegen_app.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "tablegen/atomic_file.h"
 #include "tablegen/bundled_set.h"
@@ -44,30 +45,63 @@ std::string CustomFileName(const CommandLine& line) {
 
 // Where a custom material goes without --output-dir: the p_STC folder of the current folder when
 // there is one (a data folder or a source tree's data/), otherwise the user's own data folder,
-// $XDG_DATA_HOME/velmora/p_STC, which the viewer works in when started from a menu.
-fs::path DefaultCompoundFolder() {
+// $XDG_DATA_HOME/velmora/p_STC, which the viewer works in when started from a menu. An electron
+// table goes into the e_STC folder beside it, so that it never shows up in the material lists.
+// Without a home folder nothing is made: p_STC must then exist where the program is run.
+struct OutputFolder {
+    fs::path path;
+    bool create = false;
+};
+
+OutputFolder DefaultFolder(Particle particle) {
+    const std::string name =
+        particle == Particle::kElectron ? ElectronFolderName(kCompoundFolder) : kCompoundFolder;
     std::error_code error;
     if (fs::is_directory(kCompoundFolder, error)) {
-        return kCompoundFolder;
+        return {name, true};
     }
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    fs::path base;
     if (dataHome != nullptr && *dataHome == '/') {
-        base = dataHome;
-    } else if (home != nullptr && *home != '\0') {
-        base = fs::path(home) / ".local" / "share";
-    } else {
-        return kCompoundFolder;
+        return {fs::path(dataHome) / "velmora" / name, true};
     }
-    const fs::path folder = base / "velmora" / kCompoundFolder;
-    fs::create_directories(folder, error);
-    if (error) {
-        throw TablegenError("cannot create " + folder.string() + ": " + error.message());
+    if (home != nullptr && *home != '\0') {
+        return {fs::path(home) / ".local" / "share" / "velmora" / name, true};
     }
-    return folder;
+    return {name, false};
 }
 
+// A folder as a path that ends in its own name: "data/p_STC/" -> "data/p_STC", "." -> absolute.
+fs::path NamedFolder(const fs::path& folder) {
+    fs::path normal = folder.lexically_normal();
+    const fs::path name =
+        normal.has_filename() ? normal.filename() : normal.parent_path().filename();
+    if (name.empty() || name == "." || name == "..") {
+        normal = fs::absolute(normal).lexically_normal();
+    }
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
+// The e_ folder beside a folder of positron tables (data/p_STC -> data/e_STC): the viewer looks
+// for a material's electron table there, so another place would never be found.
+fs::path ElectronFolderBeside(const fs::path& positronFolder) {
+    const fs::path folder = NamedFolder(positronFolder);
+    const std::string electronName = ElectronFolderName(folder.filename().string());
+    if (electronName.empty()) {
+        throw TablegenError(
+            "--with-electrons: the electron table goes into the e_ folder beside a "
+            "p_ folder (p_STC -> e_STC), and " +
+            positronFolder.string() + " is not a p_ folder");
+    }
+    return folder.parent_path() / electronName;
+}
+
+std::string TableText(const MaterialDefinition& material, const ReferenceData& data,
+                      const GenerationOptions& options) {
+    return MaterialFileText(material, ComputeTable(material, data, options), data, options);
+}
+
+// Both tables are computed and their places checked before either file is written.
 void WriteCustomMaterial(const CommandLine& line, const ReferenceData& data, std::ostream& out) {
     CheckMaterialName(*line.name);
     const MaterialDefinition material{*line.name,
@@ -75,12 +109,19 @@ void WriteCustomMaterial(const CommandLine& line, const ReferenceData& data, std
                                           ? ParseFormula(*line.formula, data.elements)
                                           : ParseWeightFractions(*line.composition, data.elements),
                                       *line.density, *line.meanExcitationEv};
-    const fs::path folder = line.outputDir ? fs::path(*line.outputDir) : DefaultCompoundFolder();
-    const fs::path path = folder / CustomFileName(line);
-    const std::string text =
-        MaterialFileText(material, ComputeTable(material, data, line.options), data, line.options);
-    WriteFileAtomically(path, text, line.force);
-    out << "wrote " << path.string() << "\n";
+    const std::string fileName = CustomFileName(line);
+    const OutputFolder folder =
+        line.outputDir ? OutputFolder{*line.outputDir} : DefaultFolder(line.options.particle);
+    std::vector<FileToWrite> files = {
+        {folder.path / fileName, TableText(material, data, line.options), folder.create}};
+    if (line.withElectrons) {
+        files.push_back({ElectronFolderBeside(folder.path) / fileName,
+                         TableText(material, data, {Particle::kElectron}), true});
+    }
+    WriteFilesAtomically(files, line.force);
+    for (const FileToWrite& file : files) {
+        out << "wrote " << file.path.string() << "\n";
+    }
 }
 
 }  // namespace
@@ -125,7 +166,11 @@ int RunTablegen(std::span<const std::string> args, std::ostream& out, std::ostre
         const ReferenceData data = LoadReferenceData(ReferenceFolder(line, executableDir));
         if (line.all) {
             const fs::path root = line.outputDir.value_or(".");
-            const std::size_t count = WriteBundledSet(root, data, line.options);
+            std::vector<GenerationOptions> sets = {line.options};
+            if (line.withElectrons) {
+                sets.push_back({Particle::kElectron});
+            }
+            const std::size_t count = WriteBundledSets(root, data, sets);
             out << "wrote " << count << " files under " << root.string() << "\n";
         } else {
             WriteCustomMaterial(line, data, out);
