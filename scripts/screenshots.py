@@ -32,7 +32,7 @@ GRAPH_CAPTION = "  Water, liquid     Density = 1.000[g/cm3]     (S/ρ)"
 def user_folder(root, home, data):
     """A home folder with the bundled tables copied into ~/stopping-powers."""
     folder = os.path.join(home, "stopping-powers")
-    for name in ("p_QRV", "p_STC"):
+    for name in ("p_QRV", "p_STC", "e_QRV", "e_STC"):
         shutil.copytree(os.path.join(data, name), os.path.join(folder, name))
     runtime = os.path.join(root, "runtime")
     os.makedirs(runtime, mode=0o700)
@@ -127,6 +127,18 @@ class Shots:
             s.click(s.button(window, "Calculation: compute and list the table"))
             s.move_to(1, 1190)
             self.capture("^Data Table", "table-window.png")
+            s.click(s.button(window, "Cancel"))
+            s.window_hidden(TABLE)
+        with s.step("graphs compared with electrons"):
+            graph = s.window(GRAPH_CAPTION)
+            range_graph = s.control(graph, "Csda range graph")
+            left, top, width, height = ui.extents(range_graph)
+            s.move_to(left + width // 3, top + height // 3)
+            s.xdotool("click", 3)
+            # The first entry of the menu: the comparison (a menu is chosen from with the keys).
+            s.key("Down", "Return")
+            s.move_to(1, 1190)
+            self.capture("Density = ", "graph-comparison.png")
 
 
 def main(argv):

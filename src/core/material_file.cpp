@@ -309,4 +309,14 @@ void CommitLoadedMaterial(MaterialTable& table, const LoadedMaterial& material) 
     }
 }
 
+std::string ElectronTablePath(std::string_view positronPath) {
+    const size_t separator = positronPath.find_first_of("\\/");
+    if (!positronPath.starts_with("p_") || separator == std::string_view::npos || separator < 3) {
+        return {};
+    }
+    std::string path(positronPath);
+    path[0] = 'e';
+    return path;
+}
+
 }  // namespace velmora

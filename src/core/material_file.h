@@ -66,4 +66,9 @@ std::string DisplayPartOfLine(std::string_view line);
 // DataFilePath stay as they were.
 void CommitLoadedMaterial(MaterialTable& table, const LoadedMaterial& material);
 
+// The path of a material's electron table: its positron table's path with the folder's leading
+// "p_" turned into "e_" ("p_STC\Water liquid.stc" gives "e_STC\Water liquid.stc"). Empty when
+// the path does not start with a "p_" folder.
+std::string ElectronTablePath(std::string_view positronPath);
+
 }  // namespace velmora

@@ -1,6 +1,8 @@
 // The graph window's drawing: caption, grids, curves, legend, frames and labels of both graphs.
 #include <QString>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/material_table.h"
 #include "core/number_format.h"
@@ -138,13 +140,85 @@ void DrawRangeAxisLabels(PictureBox& box) {
     box.Print(QStringLiteral("2"));
 }
 
+// Dashed curves of the electron table in the colours of the positron curves, from the same pen
+// start on the left frame line.
+void DrawElectronCurve(PictureBox& box, const MaterialTable& electrons, const TableColumn& values,
+                       int decadesBelow, int colorIndex) {
+    const double yOffset = decadesBelow * Ln10();
+    std::vector<QPointF> points{{0.0, std::log(values[kFirstRow]) + yOffset}};
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        points.emplace_back(std::log(electrons.EnergyMeV[row]) + 2.0 * Ln10(),
+                            std::log(values[row]) + yOffset);
+    }
+    box.Curve(points, QBColor(colorIndex), true);
+}
+
+// A small legend in the lower right corner of a graph, where no curve runs: a solid sample line
+// for the positrons and a dashed one for the electrons. It wipes what lies beneath it, like the
+// main legend. The font size is left as it was.
+void DrawParticleLegend(PictureBox& box, int colorIndex) {
+    const double previousFontSize = box.FontSize();
+    box.SetFontSize(kLabelPoints);
+    const QString positrons = QStringLiteral("Positrons");
+    const QString electrons = QStringLiteral("Electrons");
+    const double line = box.TextHeight();
+    const double margin = 0.2;
+    const double sample = 1.2;
+    const double right = kFrameRight - 0.2;
+    const double bottom = 0.25;
+    const double left =
+        right - (margin + sample + margin +
+                 std::max(box.TextWidth(positrons), box.TextWidth(electrons)) + margin);
+    const double top = bottom + 2 * line + 2 * margin;
+    box.FilledBox(left, bottom, right, top, QBColor(kBlue));
+    box.Box(left, bottom, right, top, QBColor(kBrightWhite));
+    const double textLeft = left + margin + sample + margin;
+    const double sampleLeft = left + margin;
+    const double firstTop = top - margin;
+    const double secondTop = firstTop - line;
+    box.Line(sampleLeft, firstTop - line / 2, sampleLeft + sample, firstTop - line / 2,
+             QBColor(colorIndex));
+    box.Curve({{sampleLeft, secondTop - line / 2}, {sampleLeft + sample, secondTop - line / 2}},
+              QBColor(colorIndex), true);
+    PrintAt(box, textLeft, firstTop, positrons);
+    PrintAt(box, textLeft, secondTop, electrons);
+    box.SetFontSize(previousFontSize);
+}
+
 }  // namespace
 
 void GraphWindow::DrawMaterial(const MaterialTable& table) {
-    DrawCaption(table);
-    DrawStoppingPowerGraph(table);
-    DrawRangeGraph(table);
+    shown_ = table;
+    electrons_ = ReadElectronTable(table);
+    DrawGraphs();
     Show();
+}
+
+void GraphWindow::SetCompareWithElectrons(bool on) {
+    compare_ = on;
+    UpdateContextMenu();
+    if (!(shown_.EnergyMeV[kLastRow] > 0.0)) {
+        return;  // nothing drawn yet
+    }
+    // A redraw hides the cursor lines; the comparison changes only the curves, not the marked row.
+    std::vector<bool> shown;
+    for (const LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
+                                    rangeEnergyLine, rangeLine}) {
+        shown.push_back(line->Visible());
+    }
+    DrawGraphs();
+    int i = 0;
+    for (LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
+                              rangeEnergyLine, rangeLine}) {
+        line->SetVisible(shown[i++]);
+    }
+}
+
+void GraphWindow::DrawGraphs() {
+    DrawCaption(shown_);
+    DrawStoppingPowerGraph(shown_);
+    DrawRangeGraph(shown_);
+    UpdateContextMenu();
 }
 
 void GraphWindow::DrawCaption(const MaterialTable& table) {
@@ -160,11 +234,21 @@ void GraphWindow::DrawStoppingPowerGraph(const MaterialTable& table) {
     box.SetDrawWidth(1);
     DrawGrid(box);
     box.SetDrawWidth(2);
+    // The electron curves lie under the positron curves and under the legend.
+    const MaterialTable* electrons = ComparedElectrons();
+    if (electrons) {
+        DrawElectronCurve(box, *electrons, electrons->CollisionSP, 3, kLightYellow);
+        DrawElectronCurve(box, *electrons, electrons->RadiativeSP, 3, kLightRed);
+        DrawElectronCurve(box, *electrons, electrons->TotalSP, 3, kBrightWhite);
+    }
     DrawCurve(box, table, table.CollisionSP, 3, kLightYellow);
     DrawCurve(box, table, table.RadiativeSP, 3, kLightRed);
     DrawCurve(box, table, table.TotalSP, 3, kBrightWhite);
     DrawLegendBox(box);
     DrawLegendTexts(box);
+    if (electrons) {
+        DrawParticleLegend(box, kBrightWhite);
+    }
     box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
     DrawEnergyAxisLabels(box);
     DrawStoppingAxisLabels(box);
@@ -180,7 +264,14 @@ void GraphWindow::DrawRangeGraph(const MaterialTable& table) {
     DrawGrid(box);
     DrawRangeAxisLabels(box);
     box.SetDrawWidth(2);
+    const MaterialTable* electrons = ComparedElectrons();
+    if (electrons) {
+        DrawElectronCurve(box, *electrons, electrons->CsdaRange, 4, kLightYellow);
+    }
     DrawCurve(box, table, table.CsdaRange, 4, kLightYellow);
+    if (electrons) {
+        DrawParticleLegend(box, kLightYellow);
+    }
     box.Box(0.0, 0.0, kFrameRight, kFrameTop, QBColor(kBrightWhite));
     rangeEnergyLine->SetVisible(false);
     rangeLine->SetVisible(false);

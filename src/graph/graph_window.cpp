@@ -1,6 +1,9 @@
 // The graph window's layout: two picture boxes with fixed user coordinates and six cursor lines.
 #include "graph/graph_window.h"
 
+#include <QMenu>
+#include <QSignalBlocker>
+
 #include "graph/graph_geometry.h"
 #include "toolkit/fonts.h"
 #include "toolkit/line_control.h"
@@ -27,6 +30,7 @@ void StyleGraph(PictureBox& box) {
 GraphWindow::GraphWindow() : Window(QString(), 8160, 11145) {
     CreateGraphs();
     CreateCursorLines();
+    CreateContextMenu();
 }
 
 void GraphWindow::CreateGraphs() {
@@ -47,6 +51,60 @@ void GraphWindow::CreateGraphs() {
     };
     stoppingPowerGraph->onMouseMove = readOut(stoppingPowerGraph);
     rangeGraph->onMouseMove = readOut(rangeGraph);
+    for (PictureBox* graph : {stoppingPowerGraph, rangeGraph}) {
+        // A graph takes the focus, so that the menu key and Shift+F10 open its menu.
+        graph->setFocusPolicy(Qt::StrongFocus);
+        graph->onContextMenu = [this](QPoint at) {
+            UpdateContextMenu();
+            contextMenu->exec(at);
+        };
+    }
+}
+
+void GraphWindow::CreateContextMenu() {
+    contextMenu = new QMenu(this);
+    contextMenu->setToolTipsVisible(true);
+    compareAction = contextMenu->addAction(QStringLiteral("Compare with electrons"));
+    compareAction->setCheckable(true);
+    connect(compareAction, &QAction::toggled, this, [this](bool on) {
+        if (on != compare_) {
+            SetCompareWithElectrons(on);
+        }
+    });
+    saveAction = contextMenu->addAction(QStringLiteral("Save graphs as..."));
+    connect(saveAction, &QAction::triggered, this, [this] { SaveGraphsAs(); });
+    copyAction = contextMenu->addAction(QStringLiteral("Copy table"));
+    connect(copyAction, &QAction::triggered, this, [this] { CopyTable(); });
+    UpdateContextMenu();
+}
+
+// Before a material is drawn there is nothing to compare, save or copy; without an electron table
+// the comparison cannot be turned on, and its tool tip says why.
+void GraphWindow::UpdateContextMenu() {
+    const bool drawn = shown_.EnergyMeV[kLastRow] > 0.0;
+    const bool electronsThere = electrons_.table.has_value();
+    compareAction->setEnabled(electronsThere);
+    const QString why =
+        drawn ? electrons_.unavailable : QStringLiteral("No material is shown yet.");
+    compareAction->setToolTip(electronsThere
+                                  ? QStringLiteral("Draws the electron curves dashed beside the "
+                                                   "positron curves.")
+                                  : why);
+    compareAction->setStatusTip(compareAction->toolTip());
+    {
+        const QSignalBlocker blocker(compareAction);
+        compareAction->setChecked(compare_);
+    }
+    saveAction->setEnabled(drawn);
+    copyAction->setEnabled(drawn);
+}
+
+bool GraphWindow::ComparingWithElectrons() const {
+    return compare_;
+}
+
+const MaterialTable* GraphWindow::ComparedElectrons() const {
+    return compare_ && electrons_.table ? &*electrons_.table : nullptr;
 }
 
 void GraphWindow::CreateCursorLines() {

@@ -1,9 +1,16 @@
 // The graph window: stopping powers and csda range on log-log axes, with six cursor lines.
 #pragma once
 
+#include <QByteArray>
+
 #include "core/energy_query.h"
 #include "core/material_table.h"
+#include "graph/electron_table.h"
 #include "toolkit/window.h"
+
+class QAction;
+class QMenu;
+class QPainter;
 
 namespace velmora {
 
@@ -31,8 +38,29 @@ class GraphWindow : public Window {
     LineControl* rangeLine = nullptr;
 
     // Sets the caption, clears and draws both graphs of the table, hides the cursor lines and
-    // shows the window.
+    // shows the window. The material's electron table is read too; while the comparison is on,
+    // its curves are drawn dashed beside the positron curves.
     void DrawMaterial(const MaterialTable& table);
+
+    // The context menu of both graphs: the comparison with electrons (on until turned off, also
+    // across later materials), saving both graphs as one picture and copying the table.
+    QMenu* contextMenu = nullptr;
+    QAction* compareAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* copyAction = nullptr;
+
+    // Turns the dashed electron curves on or off and draws the graphs again; the cursor lines
+    // stay as they are.
+    void SetCompareWithElectrons(bool on);
+    bool ComparingWithElectrons() const;
+    // Asks for a file and writes both graphs into it: PNG at the window's size or twice it, or
+    // SVG. The file is written whole or not at all; a failure is reported.
+    void SaveGraphsAs();
+    // The table shown, with the electron columns while the comparison is on, on the clipboard.
+    void CopyTable();
+    // Both graphs as one picture, as PNG at the given scale or as SVG.
+    QByteArray GraphsAsPng(double scale) const;
+    QByteArray GraphsAsSvg() const;
 
     // Moves the cursor lines to an energy and four values, setting both ends of each line, in the
     // order energy, collision, radiative, total, the lower graph's energy, csda range.
@@ -52,10 +80,20 @@ class GraphWindow : public Window {
   private:
     void CreateGraphs();
     void CreateCursorLines();
+    void CreateContextMenu();
+    void UpdateContextMenu();
 
     void DrawCaption(const MaterialTable& table);
+    void DrawGraphs();
     void DrawStoppingPowerGraph(const MaterialTable& table);
     void DrawRangeGraph(const MaterialTable& table);
+    void PaintGraphs(QPainter& painter, double scale) const;
+    // The electron table when it is to be drawn and copied, otherwise null.
+    const MaterialTable* ComparedElectrons() const;
+
+    MaterialTable shown_;      // the positron table the graphs show
+    ElectronTable electrons_;  // its electron table, or why there is none
+    bool compare_ = false;
 };
 
 }  // namespace velmora

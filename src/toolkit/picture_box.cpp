@@ -1,7 +1,9 @@
 // Picture boxes: a persistent image surface, user coordinates and line controls drawn on top.
 #include "toolkit/picture_box.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -30,6 +32,15 @@ int MouseButtons(Qt::MouseButtons buttons) {
     state |= (buttons & Qt::RightButton) ? 2 : 0;
     state |= (buttons & Qt::MiddleButton) ? 4 : 0;
     return state;
+}
+
+// The pen of a curve: dashes of three pen widths with gaps of two, running on along the polyline.
+QPen CurvePen(const QColor& color, int width, bool dashed) {
+    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    if (dashed) {
+        pen.setDashPattern({3.0, 2.0});
+    }
+    return pen;
 }
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
@@ -69,7 +80,7 @@ void PictureBox::SetBackColor(const QColor& color) {
 
 void PictureBox::Cls() {
     surface_.fill(backColor_);
-    printed_.clear();
+    drawing_.clear();
     currentX_ = 0.0;
     currentY_ = 0.0;
     update();
@@ -89,6 +100,7 @@ QPointF PictureBox::ToUser(QPointF clientPixel) const {
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& color) {
+    Record({DrawOp::Kind::Line, {{x1, y1}, {x2, y2}}, color, drawWidth_, {}, {}});
     QPainter painter(&surface_);
     painter.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawLine(ToPixel(x1, y1), ToPixel(x2, y2));
@@ -102,6 +114,7 @@ void PictureBox::LineTo(double x2, double y2, const QColor& color) {
 }
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& color) {
+    Record({DrawOp::Kind::Box, {{x1, y1}, {x2, y2}}, color, drawWidth_, {}, {}});
     QPainter painter(&surface_);
     painter.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
@@ -112,6 +125,7 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& c
 }
 
 void PictureBox::FilledBox(double x1, double y1, double x2, double y2, const QColor& color) {
+    Record({DrawOp::Kind::FilledBox, {{x1, y1}, {x2, y2}}, color, drawWidth_, {}, {}});
     QPainter painter(&surface_);
     const QRect area = QRect(ToPixel(x1, y1), ToPixel(x2, y2)).normalized();
     painter.fillRect(area.adjusted(0, 0, 1, 1), color);
@@ -121,6 +135,7 @@ void PictureBox::FilledBox(double x1, double y1, double x2, double y2, const QCo
 }
 
 void PictureBox::PSet(double x, double y) {
+    Record({DrawOp::Kind::Point, {{x, y}}, foreColor_, drawWidth_, {}, {}});
     QPainter painter(&surface_);
     painter.setPen(QPen(foreColor_, drawWidth_, Qt::SolidLine, Qt::SquareCap));
     painter.drawPoint(ToPixel(x, y));
@@ -136,8 +151,8 @@ QFont PictureBox::CurrentFont() const {
 }
 
 void PictureBox::Print(const QString& text, PrintEnd end) {
-    printed_.push_back({text, currentX_, currentY_, fontSize_});
     const QFont font = CurrentFont();
+    Record({DrawOp::Kind::Text, {{currentX_, currentY_}}, foreColor_, drawWidth_, text, font});
     QPainter painter(&surface_);
     painter.setFont(font);
     painter.setPen(foreColor_);
@@ -153,6 +168,106 @@ void PictureBox::Print(const QString& text, PrintEnd end) {
         currentY_ += metrics.height() * unitsPerPixelY;
     }
     update();
+}
+
+void PictureBox::Curve(const std::vector<QPointF>& points, const QColor& color, bool dashed) {
+    if (points.empty()) {
+        return;
+    }
+    Record({dashed ? DrawOp::Kind::DashedCurve : DrawOp::Kind::Curve,
+            points,
+            color,
+            drawWidth_,
+            {},
+            {}});
+    QPolygon polyline;
+    for (const QPointF& point : points) {
+        polyline.append(ToPixel(point.x(), point.y()));
+    }
+    QPainter painter(&surface_);
+    painter.setPen(CurvePen(color, drawWidth_, dashed));
+    painter.drawPolyline(polyline);
+    currentX_ = points.back().x();
+    currentY_ = points.back().y();
+    update();
+}
+
+std::vector<PrintedText> PictureBox::PrintedTexts() const {
+    std::vector<PrintedText> printed;
+    for (const DrawOp& op : drawing_) {
+        if (op.kind == DrawOp::Kind::Text) {
+            printed.push_back({op.text, op.at[0].x(), op.at[0].y(), op.font.pointSizeF()});
+        }
+    }
+    return printed;
+}
+
+double PictureBox::TextWidth(const QString& text) const {
+    return QFontMetricsF(CurrentFont(), &surface_).horizontalAdvance(text) * scaleWidth_ /
+           surface_.width();
+}
+
+double PictureBox::TextHeight() const {
+    return QFontMetricsF(CurrentFont(), &surface_).height() * std::fabs(scaleHeight_) /
+           surface_.height();
+}
+
+void PictureBox::Record(DrawOp op) {
+    drawing_.push_back(std::move(op));
+}
+
+QPointF PictureBox::ToPixelF(QPointF user) const {
+    return QPointF((user.x() - scaleLeft_) * surface_.width() / scaleWidth_,
+                   (user.y() - scaleTop_) * surface_.height() / scaleHeight_);
+}
+
+void PictureBox::Render(QPainter& painter, double scale) const {
+    painter.save();
+    painter.scale(scale, scale);
+    const QRectF client(QPointF(0, 0), QSizeF(surface_.size()));
+    painter.setClipRect(client);
+    painter.fillRect(client, backColor_);
+    painter.setRenderHint(QPainter::Antialiasing, scale != 1.0);
+    for (const DrawOp& op : drawing_) {
+        const QPointF first = ToPixelF(op.at[0]);
+        const QPointF last = ToPixelF(op.at.back());
+        const QPen pen(op.color, op.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        switch (op.kind) {
+            case DrawOp::Kind::Line:
+                painter.setPen(pen);
+                painter.drawLine(first, last);
+                break;
+            case DrawOp::Kind::Point:
+                painter.setPen(pen);
+                painter.drawPoint(first);
+                break;
+            case DrawOp::Kind::Box:
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(first, last).normalized());
+                break;
+            case DrawOp::Kind::FilledBox:
+                painter.fillRect(QRectF(first, last).normalized().adjusted(0, 0, 1, 1), op.color);
+                break;
+            case DrawOp::Kind::Text:
+                painter.setPen(op.color);
+                painter.setFont(op.font);
+                painter.drawText(first + QPointF(0, QFontMetricsF(op.font, &surface_).ascent()),
+                                 op.text);
+                break;
+            case DrawOp::Kind::Curve:
+            case DrawOp::Kind::DashedCurve: {
+                QPolygonF polyline;
+                for (const QPointF& point : op.at) {
+                    polyline.append(ToPixelF(point));
+                }
+                painter.setPen(CurvePen(op.color, op.width, op.kind == DrawOp::Kind::DashedCurve));
+                painter.drawPolyline(polyline);
+                break;
+            }
+        }
+    }
+    painter.restore();
 }
 
 void PictureBox::SetMousePointer(int shape) {
@@ -204,6 +319,26 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(origin, surface_);
     painter.setClipRect(QRect(origin, surface_.size()));
     DrawLineControls(painter, origin);
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (!onContextMenu) {
+        event->ignore();
+        return;
+    }
+    // From the keyboard the menu opens in the middle of the box.
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : mapToGlobal(rect().center());
+    onContextMenu(at);
+}
+
+// Shift+F10 asks for the context menu as the menu key does.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (onContextMenu && event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        onContextMenu(mapToGlobal(rect().center()));
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -21,6 +23,18 @@ struct PrintedText {
     double x = 0.0;
     double y = 0.0;
     double points = 0.0;
+};
+
+// One drawing operation since the last Cls, in user coordinates, kept so that the drawing can be
+// painted again at any size and on any device: a larger picture, a vector file.
+struct DrawOp {
+    enum class Kind { Line, Box, FilledBox, Point, Text, Curve, DashedCurve };
+    Kind kind = Kind::Line;
+    std::vector<QPointF> at;  // the two ends or corners, the one point, or a curve's points
+    QColor color;
+    int width = 1;  // pen width in pixels
+    QString text;   // Text: the text, its top left corner at at[0], in font
+    QFont font;
 };
 
 // Pointer shapes that MousePointer takes.
@@ -68,11 +82,24 @@ class PictureBox : public QWidget {
     void FilledBox(double x1, double y1, double x2, double y2, const QColor& color);
     // One point in the foreground colour; it becomes the current point.
     void PSet(double x, double y);
+    // A polyline through the points, solid or dashed (the dashes run on from one segment to the
+    // next); the current point goes to its last point.
+    void Curve(const std::vector<QPointF>& points, const QColor& color, bool dashed);
     // Draws text in the foreground colour, its top left corner at the current point, on a
     // transparent background.
     void Print(const QString& text, PrintEnd end = PrintEnd::NewLine);
     // The texts printed since the last Cls, in order: the surface holds them only as pixels.
-    const std::vector<PrintedText>& PrintedTexts() const { return printed_; }
+    std::vector<PrintedText> PrintedTexts() const;
+    // Width and height in user units of a text printed at the current font size.
+    double TextWidth(const QString& text) const;
+    double TextHeight() const;
+
+    // Everything drawn since the last Cls, in order.
+    const std::vector<DrawOp>& Drawing() const { return drawing_; }
+    // Paints the drawing since the last Cls on the background colour into the rectangle of the
+    // painter's device that corresponds to the client area at the given scale (1 is the size on
+    // screen): positions, pen widths and text all scale, text stays text.
+    void Render(QPainter& painter, double scale) const;
 
     void SetMousePointer(int shape);
     int MousePointer() const { return mousePointer_; }
@@ -83,6 +110,9 @@ class PictureBox : public QWidget {
     // Runs for every pointer move over the client area: buttons (1 left, 2 right, 4 middle),
     // shift state (1 shift, 2 ctrl, 4 alt) and the position in user coordinates.
     std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    // Runs when the user asks for a context menu: the right mouse button, the menu key or
+    // Shift+F10 while the box has the focus. The argument is the screen position for the menu.
+    std::function<void(QPoint globalPosition)> onContextMenu;
 
     // The persistent surface, one pixel per client pixel.
     const QImage& Surface() const { return surface_; }
@@ -97,11 +127,15 @@ class PictureBox : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend class LineControl;
     void DrawLineControls(QPainter& painter, QPoint origin) const;
     QFont CurrentFont() const;
+    QPointF ToPixelF(QPointF user) const;
+    void Record(DrawOp op);
 
     QImage surface_;
     double scaleLeft_ = 0.0;
@@ -117,7 +151,7 @@ class PictureBox : public QWidget {
     double currentY_ = 0.0;
     int mousePointer_ = kPointerArrow;
     std::vector<std::unique_ptr<LineControl>> lines_;
-    std::vector<PrintedText> printed_;
+    std::vector<DrawOp> drawing_;
 };
 
 }  // namespace velmora

@@ -108,6 +108,20 @@ TEST(MaterialFileTest, DisplayTextIsCharacters4To47) {
               std::make_tuple(0.01, 0.5, 5.0, 1.5, 0.002, "e-2 .5 5. +1.5E+00 2e-3"));
 }
 
+TEST(MaterialFileTest, ElectronTablesLieInTheEFolderBesideThePFolder) {
+    const std::pair<const char*, const char*> paths[] = {
+        {"p_STC\\Water liquid.stc", "e_STC\\Water liquid.stc"},
+        {"p_QRV\\001 Hydrogen.qrv", "e_QRV\\001 Hydrogen.qrv"},
+        {"p_QRV/x.qrv", "e_QRV/x.qrv"},
+        {"q_STC\\a.stc", ""},
+        {"p_\\a.stc", ""},
+        {"p_STC", ""},
+        {"", ""}};
+    for (const auto& [positrons, electrons] : paths) {
+        EXPECT_EQ(ElectronTablePath(positrons), electrons) << positrons;
+    }
+}
+
 TEST(MaterialFileTest, HeadIsReadFromTheFirstFourLinesOnly) {
     const auto head = ParseMaterialHead(
         "\xEF\xBB\xBF鉄 Iron\r\nx\r\ny\r\n 7.874 ,286.0\r\nrest is\r\nnot read", kFileName);

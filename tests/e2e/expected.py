@@ -188,6 +188,16 @@ def cursor_x(e):
     return math.log(e) + 4.606
 
 
+def curve_x(e):
+    """Where a curve passes energy e: one decade is ln 10 units, 0.01 MeV at 0."""
+    return math.log(e) + 2 * math.log(10)
+
+
+def range_y(r):
+    """Where the range curve passes a csda range r: 0.0001 g/cm2 at 0."""
+    return math.log(r) + 4 * math.log(10)
+
+
 def _single(value):
     return struct.unpack("f", struct.pack("f", value))[0]
 

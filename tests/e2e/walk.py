@@ -29,6 +29,8 @@ TERMS = "Meaning of the term"
 ELEMENT = x.smooth_material("Testium", 2.6989, 166.0)
 OTHER_ELEMENT = x.smooth_material("Otherium", 7.874, 286.0, scale=0.8)
 COMPOUND = x.smooth_material("Test water", 1.06, 75.3, scale=1.3)
+# The compound's electron table, in e_STC beside p_STC: ranges 3.25 times the positrons'.
+COMPOUND_ELECTRONS = x.smooth_material("Test water", 1.06, 75.3, scale=0.4)
 ELEMENT_FILES = {"001 Testium.qrv": ELEMENT, "002 Otherium.qrv": OTHER_ELEMENT}
 COMPOUND_FILES = {"Test water.stc": COMPOUND}
 
@@ -42,6 +44,7 @@ GRAPH_AIMS = [("Mass stopping power graph", 14.3, -15.8, 30),
               ("Mass stopping power graph", 14.3, -15.8, 52),
               ("Csda range graph", 13.9, -14.0, 66)]
 CURSOR_CYAN = (0, 255, 255)
+RANGE_YELLOW = (255, 255, 0)
 
 
 def write_data_folder(root):
@@ -51,6 +54,10 @@ def write_data_folder(root):
         for name, material in files.items():
             with open(os.path.join(root, folder, name), "w", encoding="utf-8", newline="") as f:
                 f.write(x.file_text(material))
+    os.makedirs(os.path.join(root, "e_STC"))
+    with open(os.path.join(root, "e_STC", "Test water.stc"), "w", encoding="utf-8",
+              newline="") as f:
+        f.write(x.file_text(COMPOUND_ELECTRONS))
     exports = os.path.join(root, "exports")
     os.makedirs(exports)
     with open(os.path.join(exports, "previous.csv"), "wb") as f:
@@ -244,6 +251,26 @@ class Walk:
             self.s.wait_for("cursor lines hidden", lambda: not cyan_near(point))
             self.s.expect_equal("boxes kept", shown, self.query_boxes)
 
+    def compare_with_electrons(self):
+        """Right-click on the range graph, choose the comparison, and the dashed electron range
+        curve shows on screen where the electron table puts it."""
+        with self.s.step("right-click the range graph and compare with electrons"):
+            left, top, width, height = ui.extents(self.graph_picture("Csda range graph"))
+            row = 30
+            curve = (left + x.pixel_for_user_x(x.curve_x(COMPOUND_ELECTRONS.energy[row - 1]),
+                                               width),
+                     top + x.pixel_for_user_y(x.range_y(COMPOUND_ELECTRONS.range[row - 1]), 13.9,
+                                              -14.0, height))
+            if colour_near(curve, RANGE_YELLOW, reach_x=8, reach_y=2):
+                self.s.fail("yellow at the electron range before the comparison")
+            # Low energies, far from that point, so that the cursor lines stay clear of it.
+            self.s.move_to(left + width // 6, top + height // 3)
+            self.s.xdotool("click", 3)
+            # The comparison is the menu's first entry; a menu is chosen from with the keys.
+            self.s.key("Down", "Return")
+            self.s.wait_for("dashed electron range curve on screen",
+                            lambda: colour_near(curve, RANGE_YELLOW, reach_x=8, reach_y=2))
+
     def table_window(self):
         with self.s.step("open the table window"):
             main = self.s.window(MAIN)
@@ -335,6 +362,7 @@ class Walk:
             shown = self.type_energy(typed, energy, COMPOUND)
         self.refuse_energy(REFUSED_ENERGY, shown)
         self.graph_pointer()
+        self.compare_with_electrons()
         self.table_window()
         self.calculate()
         self.choose_folder_and_save()
@@ -348,6 +376,17 @@ def cyan_near(point, reach=2):
                              "%dx1+%d+%d" % (2 * reach + 1, px - reach, py), "-depth", "8",
                              "txt:-"], capture_output=True, text=True, timeout=30)
     return any("(%d,%d,%d)" % CURSOR_CYAN in line.replace(" ", "")
+               for line in result.stdout.splitlines()[1:])
+
+
+def colour_near(point, colour, reach_x, reach_y):
+    """Whether the screen shows the colour within reach pixels around the point."""
+    px, py = point
+    result = subprocess.run(["import", "-window", "root", "-crop",
+                             "%dx%d+%d+%d" % (2 * reach_x + 1, 2 * reach_y + 1, px - reach_x,
+                                              py - reach_y), "-depth", "8", "txt:-"],
+                            capture_output=True, text=True, timeout=30)
+    return any("(%d,%d,%d)" % colour in line.replace(" ", "")
                for line in result.stdout.splitlines()[1:])
 
 
