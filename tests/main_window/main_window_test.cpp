@@ -116,9 +116,14 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
     WriteRawFile("p_QRV", "Short.qrv", "SHORT\r\nline 2\r\n");
     WriteMaterialFile("p_STC", "Bad.stc", badHead);
+    WriteMaterialFile("p_QRV", "Deleted.qrv", SmoothMaterial("DELETED"));
+    WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
     MainWindow& main = mainWindow();
     Choose(*main.elementList, "A.qrv");
     main.okButton->click();
+    // Listed files that vanished or became unreadable (a folder in the place of one) since.
+    ASSERT_TRUE(QFile::remove("p_QRV/Deleted.qrv") && QFile::remove("p_QRV/Locked.qrv") &&
+                QDir().mkdir("p_QRV/Locked.qrv"));
     const MaterialTable before = SharedMaterialTable();
     const QStringList listBefore = Entries();
     auto expectTableKept = [&] {
@@ -127,16 +132,23 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     };
     // A head that cannot be read: the file is not chosen, the earlier choice and head stay.
     for (const auto& [list, name] : {std::pair{main.elementList, QString("Short.qrv")},
-                                     std::pair{main.compoundList, QString("Bad.stc")}}) {
+                                     std::pair{main.compoundList, QString("Bad.stc")},
+                                     std::pair{main.elementList, QString("Deleted.qrv")},
+                                     std::pair{main.elementList, QString("Locked.qrv")}}) {
         Choose(*list, name);
         ExpectWarning(name);
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
         EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
         EXPECT_EQ(main.elementList->FileName(), "A.qrv");
         EXPECT_TRUE(main.compoundList->FileName().isEmpty());
+        EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
     }
+    // Another file chosen: A's rows with B's head, in the boxes and in the shared table.
     Choose(*main.compoundList, "B.stc");
     EXPECT_EQ(main.materialNameBox->Text(), "B");
+    const MaterialTable& shared = SharedMaterialTable();
+    EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
+              std::tuple(std::string("B"), 3.0, 200.0));
     expectTableKept();
     // A bad row or a vanished file: OK refuses it.
     Choose(*main.elementList, "Broken.qrv");
@@ -189,47 +201,6 @@ TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
         EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
     }
     EXPECT_TRUE(recorder_.Messages().empty());
-}
-
-// Loading A and then choosing B gives A's rows with B's head in the shared table, until OK.
-TEST_F(MainWindowTest, ChoosingAnotherFileChangesTheSharedHeadButNotTheRows) {
-    WriteMaterialFile("p_QRV", "A.qrv", SmoothMaterial("A", 7.874, 286));
-    TestMaterial b = SmoothMaterial("B", 3.0, 200);
-    b.collision[40] *= 2;
-    WriteMaterialFile("p_STC", "B.stc", b);
-    MainWindow& main = mainWindow();
-    Choose(*main.elementList, "A.qrv");
-    main.okButton->click();
-    const TableColumn rowsOfA = SharedMaterialTable().CollisionSP;
-    Choose(*main.compoundList, "B.stc");
-    const MaterialTable& shared = SharedMaterialTable();
-    EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
-              std::tuple(std::string("B"), 3.0, 200.0));
-    EXPECT_EQ(shared.CollisionSP, rowsOfA);
-    main.okButton->click();
-    EXPECT_NE(shared.CollisionSP, rowsOfA);
-    EXPECT_EQ(shared.MaterialName, "B");
-}
-
-// A listed file that vanished or became unreadable (here: a folder in its place) is refused with
-// a message; the earlier choice, the boxes and the shared table stay.
-TEST_F(MainWindowTest, AFileGoneSinceTheListWasFilledIsRefused) {
-    WriteMaterialFile("p_QRV", "A.qrv", SmoothMaterial("A", 7.874, 286));
-    WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
-    WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
-    MainWindow& main = mainWindow();
-    Choose(*main.elementList, "A.qrv");
-    ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
-    ASSERT_TRUE(QFile::remove("p_QRV/Locked.qrv") && QDir().mkdir("p_QRV/Locked.qrv"));
-    for (const char* name : {"Gone.qrv", "Locked.qrv"}) {
-        Choose(*main.elementList, name);
-        ExpectWarning(name);
-        EXPECT_EQ(main.elementList->FileName(), "A.qrv");
-        EXPECT_EQ(main.materialNameBox->Text(), "A");
-        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
-        EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
-        EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
-    }
 }
 
 }  // namespace
