@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     }
     const velmora::MaterialTable& table = *loaded.value;
     const double energy = velmora::ReadNumber(argv[2]);
-    const std::optional<velmora::QuantitiesAtEnergy> q = velmora::InterpolateAtEnergy(table, energy);
+    const std::optional<velmora::QuantitiesAtEnergy> q =
+        velmora::InterpolateAtEnergy(table, energy);
     const std::optional<double> found =
         velmora::EnergyForCsdaRange(table, velmora::ReadNumber(argv[3]));
     if (!q || !found) {

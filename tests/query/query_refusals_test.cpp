@@ -161,6 +161,7 @@ TEST(QueryRefusalsTest, HelpVersionAndAFailedWrite) {
     EXPECT_EQ(help.status + atHelp.status, 0);
     EXPECT_NE(help.out.find("Exit status:\n  0  success"), std::string::npos);
     EXPECT_TRUE(atHelp.out.starts_with("Usage: velmora-query at MATERIAL [ENERGY...]"));
+    EXPECT_EQ(Query({"--help", "at"}).out, atHelp.out);
     EXPECT_TRUE(Query({"--version"}).out.starts_with("velmora-query "));
     FailingBuffer failing;
     std::ostream out(&failing);

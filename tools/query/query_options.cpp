@@ -124,7 +124,7 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
         const bool isOption =
             !optionsEnded && arg.size() > 1 && arg[0] == '-' && !IsNegativeNumberLike(arg);
         if (!isOption) {
-            if (o.command == Command::kNone && !o.help && !o.version) {
+            if (o.command == Command::kNone && !o.version) {
                 o.command = CommandNamed(arg);
             } else {
                 o.operands.push_back(arg);
