@@ -115,18 +115,20 @@ std::optional<fs::path> UserDataFolder() {
 }
 
 std::vector<fs::path> ChooseDataFolders(const DataFolderCandidates& candidates, Particle particle) {
-    if (HoldsMaterialFolders(candidates.working, particle)) {
+    if (HoldsMaterialFolders(candidates.working, Particle::kPositron)) {
         return {candidates.working};
     }
     std::vector<fs::path> folders;
-    if (candidates.user && HoldsMaterialFolders(*candidates.user, particle)) {
+    if (candidates.user) {
         if (HoldsBothMaterialFolders(*candidates.user, particle)) {
             return {*candidates.user};
         }
-        folders.push_back(*candidates.user);
+        if (HoldsMaterialFolders(*candidates.user, particle)) {
+            folders.push_back(*candidates.user);
+        }
     }
     for (const fs::path& bundled : candidates.bundled) {
-        if (!bundled.empty() && HoldsMaterialFolders(bundled, particle)) {
+        if (!bundled.empty() && HoldsMaterialFolders(bundled, Particle::kPositron)) {
             folders.push_back(bundled);
             break;
         }

@@ -41,12 +41,14 @@ struct DataFolderCandidates {
     std::vector<std::filesystem::path> bundled;
 };
 
-// The folders whose material files the windows would list, in order of precedence, without
-// writing anything: the working folder alone when it holds a material folder of the particle;
-// otherwise the user's folder alone when it holds both; otherwise the user's folder (when it
-// holds one) followed by the first bundled folder holding material folders, since the windows
-// then fill the user's folder with copies of the bundled tables, keeping files already there.
-// Empty when no folder holds any.
+// The folders whose material files the windows would read, in order of precedence, without
+// writing anything. The windows choose their folder by the positron folders and read electron
+// tables from beside them: the working folder alone when it holds p_QRV or p_STC; otherwise the
+// user's folder alone when it holds both folders of the particle; otherwise the user's folder
+// (when it holds one of them) followed by the first bundled folder holding positron folders,
+// since the windows then fill the user's folder with copies of the bundled tables, keeping files
+// already there. Empty when no folder qualifies. The chosen folders may lack the particle's
+// folders (electron tables beside old positron ones).
 std::vector<std::filesystem::path> ChooseDataFolders(const DataFolderCandidates& candidates,
                                                      Particle particle);
 

@@ -70,25 +70,29 @@ class MaterialFoldersTest : public ::testing::Test {
 
 TEST_F(MaterialFoldersTest, DataFoldersAreChosenAsTheWindowsChooseThem) {
     const fs::path work = Folder("work"), user = Folder("user"), bundled = Folder("bundled");
-    const fs::path none = root_ / "missing";
+    const fs::path none = root_ / "missing",
+                   electronsOnly = Folder("electrons/e_STC").parent_path();
     Folder("bundled/p_QRV");
     Folder("bundled/e_STC");
     const auto choose = [&](Particle particle) {
-        return ChooseDataFolders({work, user, {none, bundled}}, particle);
+        return ChooseDataFolders({work, user, {none, electronsOnly, bundled}}, particle);
     };
     using Folders = std::vector<fs::path>;
-    EXPECT_EQ(choose(Particle::kPositron), Folders{bundled});  // user folder empty
-    EXPECT_EQ(ChooseDataFolders({work, std::nullopt, {bundled}}, Particle::kElectron),
-              Folders{bundled});
+    const Particle positron = Particle::kPositron, electron = Particle::kElectron;
+    EXPECT_EQ(choose(positron), Folders{bundled});  // user folder empty
+    EXPECT_EQ(ChooseDataFolders({work, std::nullopt, {bundled}}, electron), Folders{bundled});
     Folder("user/p_STC");  // a custom table written before the windows ever filled the folder
-    EXPECT_EQ(choose(Particle::kPositron), (Folders{user, bundled}));
-    EXPECT_EQ(choose(Particle::kElectron), Folders{bundled});
+    EXPECT_EQ(choose(positron), (Folders{user, bundled}));
+    EXPECT_EQ(choose(electron), Folders{bundled});
+    Folder("user/e_QRV");
+    EXPECT_EQ(choose(electron), (Folders{user, bundled}));
     Folder("user/p_QRV");
-    EXPECT_EQ(choose(Particle::kPositron), Folders{user});
-    Folder("work/p_STC");
-    EXPECT_EQ(choose(Particle::kPositron), Folders{work});
-    EXPECT_EQ(choose(Particle::kElectron), Folders{bundled});
-    EXPECT_TRUE(ChooseDataFolders({work, std::nullopt, {none}}, Particle::kElectron).empty());
+    EXPECT_EQ(choose(positron), Folders{user});
+    EXPECT_EQ(choose(electron), (Folders{user, bundled}));
+    Folder("work/p_STC");  // electron tables only ever beside the positron tables chosen
+    EXPECT_EQ(choose(positron), Folders{work});
+    EXPECT_EQ(choose(electron), Folders{work});
+    EXPECT_TRUE(ChooseDataFolders({none, std::nullopt, {none, electronsOnly}}, electron).empty());
 }
 
 TEST_F(MaterialFoldersTest, ListsShowMaterialFilesOnceSortedIgnoringCase) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "query/query_error.h"
 #include "query_test_support.h"
 
 namespace velmora::query {
@@ -94,6 +95,11 @@ TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
     EXPECT_NE(json.out.find("\"particle\": \"electron\""), std::string::npos) << json.err;
     const QueryRun text = Query({"show", "water, liquid", "--particle", "electron"}, "", work);
     EXPECT_TRUE(text.out.starts_with("Water, liquid (electrons, ")) << text.err;
+    // Positron tables without electron tables beside them: no electron tables at all.
+    fs::remove_all(root_ / "work/e_STC");
+    const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);
+    EXPECT_EQ(none.status, kExitNoMaterial);
+    EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
 }
 
 TEST_F(MaterialFolders, UserFolderAloneWhenFilledElseBesideTheBundledTables) {

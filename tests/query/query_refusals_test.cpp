@@ -99,7 +99,6 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
          kName,
          "no material \"unobtainium\" among the positron tables"},
         {{"at", "watr", "1"}, kName, "close names: Water, liquid; Water vapor"},
-        {{"at", "--particle", "electron", water, "1"}, kName, "no electron tables found"},
         {{"materials", "--data-dir", "/nonexistent"}, kName, "holds neither"},
         {{"at", "p_STC/Nothing.stc", "1"}, kFile, "Nothing.stc\": the file cannot be read"},
         {{"show", broken.Path("short.stc")}, kFile, "short.stc\", line 40: the line holds only 1"},

@@ -36,8 +36,8 @@ Options:
                            shortest text that reads back as the same double
   --linear                 MeV/cm and cm instead of MeV cm2/g and g/cm2, with the density
   --particle positron|electron
-                           positron tables (p_QRV, p_STC; the default) or electron tables
-                           (e_QRV, e_STC)
+                           positron tables (p_QRV, p_STC; the default) or the electron tables
+                           beside them (e_QRV, e_STC), as the graph window compares them
   --data-dir DIR           look for the material folders in DIR only
   --help, --version
 

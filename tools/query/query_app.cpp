@@ -65,6 +65,17 @@ std::vector<fs::path> DataFolders(const QueryOptions& options, const QueryEnviro
     }
     const DataFolderCandidates candidates{env.workingFolder, env.userFolder, env.bundledFolders};
     std::vector<fs::path> folders = ChooseDataFolders(candidates, options.particle);
+    const bool any = std::any_of(folders.begin(), folders.end(), [&](const fs::path& folder) {
+        return HoldsMaterialFolders(folder, options.particle);
+    });
+    if (!folders.empty() && !any) {
+        const fs::path& folder = folders.front();
+        Refuse(kExitNoMaterial,
+               "no " + std::string(ParticleWord(options.particle)) +
+                   " tables beside the positron tables in " +
+                   (folder.empty() ? std::string("the working folder") : folder.string()) +
+                   ": it holds neither " + FolderNames(options.particle, " nor "));
+    }
     if (folders.empty()) {
         std::string message = "no " + std::string(ParticleWord(options.particle)) +
                               " tables found: neither the working folder";
