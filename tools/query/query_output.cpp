@@ -47,6 +47,15 @@ std::string ScientificPattern(int digits) {
     return pattern + "E+00";
 }
 
+std::string NumberString(double value, const NumberStyle& style) {
+    if (style.kind == NumberStyle::Kind::kPattern) {
+        return FormatPattern(value, style.pattern);
+    }
+    std::string text;
+    AppendNumber(text, value, style);
+    return text;
+}
+
 void AppendNumber(std::string& out, double value, const NumberStyle& style) {
     switch (style.kind) {
         case NumberStyle::Kind::kPattern:
@@ -170,9 +179,7 @@ void TableWriter::AppendRow(std::string& out, std::span<const double> values, bo
             out += format_ == OutputFormat::kText ? kColumnGap : (json ? ", " : ",");
         }
         if (format_ == OutputFormat::kText) {
-            std::string cell;
-            AppendNumber(cell, values[k], style_);
-            AppendPadded(out, cell, widths_[k]);
+            AppendPadded(out, NumberString(values[k], style_), widths_[k]);
         } else {
             AppendNumber(out, values[k], style_);
         }

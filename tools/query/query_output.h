@@ -27,6 +27,7 @@ struct NumberStyle {
 std::string ScientificPattern(int digits);
 
 void AppendNumber(std::string& out, double value, const NumberStyle& style);
+std::string NumberString(double value, const NumberStyle& style);
 
 // Text for a JSON string, quotes included; bytes that are not UTF-8 are decoded as a material
 // file's would be, so that the result is always valid JSON.
@@ -82,20 +83,21 @@ class TableWriter {
 template <typename RowOf>
 void TableWriter::Rows(std::size_t count, RowOf&& rowOf) {
     constexpr std::size_t kBlockRows = 1 << 16;
-    std::vector<std::string> parts;
+    std::vector<std::string> parts;  // kept from block to block, so that their memory is reused
     for (std::size_t start = 0; start < count; start += kBlockRows) {
         const std::size_t rows = std::min(kBlockRows, count - start);
-        parts.assign(PartCount(rows), std::string());
+        parts.resize(std::max(parts.size(), PartCount(rows)));
         InParallel(rows, [&](std::size_t begin, std::size_t end, std::size_t part) {
             std::string& text = parts[part];
+            text.clear();
             text.reserve((end - begin) * 16 * columns_.size());
             for (std::size_t k = start + begin; k < start + end; ++k) {
                 const auto values = rowOf(k);
                 AppendRow(text, values, !anyRow_ && k == 0);
             }
         });
-        for (const std::string& text : parts) {
-            Write(text);
+        for (std::size_t part = 0; part < PartCount(rows); ++part) {
+            Write(parts[part]);
         }
     }
     anyRow_ = anyRow_ || count > 0;
