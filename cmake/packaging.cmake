@@ -14,6 +14,29 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NOTICE ${PRO
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/NOTICE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
+# The core library for other programs: static library, headers under include/velmora/core and a
+# CMake package, so that find_package(Velmora) gives Velmora::core.
+include(CMakePackageConfigHelpers)
+set(VELMORA_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Velmora)
+install(TARGETS velmora_core EXPORT VelmoraTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        COMPONENT Development)
+# A stripped install (the package) drops the archive's debug information but keeps its symbols,
+# which the linker of a program using it needs.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:velmora_core>\")
+endif()" COMPONENT Development)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/core/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/velmora/core
+        COMPONENT Development FILES_MATCHING PATTERN "*.h")
+install(EXPORT VelmoraTargets NAMESPACE Velmora:: DESTINATION ${VELMORA_CMAKE_DIR}
+        COMPONENT Development)
+file(WRITE ${PROJECT_BINARY_DIR}/VelmoraConfig.cmake
+     "include(\"\${CMAKE_CURRENT_LIST_DIR}/VelmoraTargets.cmake\")\n")
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/VelmoraConfigVersion.cmake
+                                 COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/VelmoraConfig.cmake ${PROJECT_BINARY_DIR}/VelmoraConfigVersion.cmake
+        DESTINATION ${VELMORA_CMAKE_DIR} COMPONENT Development)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora developers")

@@ -154,6 +154,43 @@ if [ "$with_tablegen" = 1 ]; then
     [ -z "$(ls -A "$work/tablegen-start")" ] || fail "velmora-tablegen wrote into its start folder"
 fi
 
+step "velmora-query, its manual page and the core library from the installed tree"
+query="$root/usr/bin/velmora-query"
+[ -x "$query" ] || fail "usr/bin/velmora-query missing"
+[ -f "$root/usr/share/man/man1/velmora-query.1" ] || fail "usr/share/man/man1/velmora-query.1 missing"
+if ldd "$query" | grep -qi 'libqt'; then
+    fail "velmora-query loads a Qt library"
+fi
+# Started in an empty folder with an empty home, it reads the installed tables and writes nothing.
+mkdir -p "$work/query-start" "$work/home-query"
+installed_water="$root/usr/share/velmora/data/p_STC/Water liquid.stc"
+expected="$("$build/tools/query/velmora-query" at "$source_dir/data/p_STC/Water liquid.stc" 1 |
+    tail -n 1)"
+answer="$(cd "$work/query-start" &&
+    env -u XDG_DATA_HOME HOME="$work/home-query" "$query" at "water, liquid" 1)" ||
+    fail "velmora-query at \"water, liquid\" 1 failed"
+[ "$(head -n 1 <<< "$answer")" = "Water, liquid (positrons, $installed_water)" ] ||
+    fail "velmora-query did not read the installed tables: $answer"
+[ "$(tail -n 1 <<< "$answer")" = "$expected" ] || fail "velmora-query printed: $answer"
+[ -z "$(ls -A "$work/query-start")" ] && [ -z "$(ls -A "$work/home-query")" ] ||
+    fail "velmora-query wrote files"
+for file in include/velmora/core/energy_query.h include/velmora/core/range_query.h; do
+    [ -f "$root/usr/$file" ] || fail "usr/$file missing"
+done
+for file in libvelmora_core.a VelmoraConfig.cmake; do
+    [ -n "$(find "$root/usr/lib" -name "$file")" ] || fail "no $file under usr/lib"
+done
+# A program of its own, built with find_package(Velmora) against the unpacked package.
+cmake -S "$source_dir/examples/consumer" -B "$work/consumer" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_PREFIX_PATH="$root/usr" > "$work/consumer.log" 2>&1 &&
+    cmake --build "$work/consumer" >> "$work/consumer.log" 2>&1 ||
+    { cat "$work/consumer.log"; fail "the example consumer does not build against the package"; }
+read -r -a at <<< "$expected"
+consumer="$("$work/consumer/stopping_power" "$installed_water" 1 0.5)" ||
+    fail "the example consumer failed"
+[[ "$consumer" == "Water, liquid at 1 MeV: collision ${at[1]}, radiative ${at[2]}, total ${at[3]} "* ]] ||
+    fail "the example consumer printed: $consumer"
+
 xvfb_start "$work"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -1,0 +1,43 @@
+// Stopping powers and csda range of a material at one energy, and the energy whose csda range is
+// given, computed in-process by Velmora's core library with the tables of a material file.
+//
+// Usage: stopping_power MATERIAL_FILE ENERGY_MEV RANGE_G_PER_CM2
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "core/energy_query.h"
+#include "core/material_reading.h"
+#include "core/number_format.h"
+#include "core/range_query.h"
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: stopping_power MATERIAL_FILE ENERGY_MEV RANGE_G_PER_CM2\n";
+        return 2;
+    }
+    // The file is read and checked completely, as the main window's OK button does.
+    const velmora::ParseResult<velmora::MaterialTable> loaded = velmora::LoadMaterialTable(argv[1]);
+    if (!loaded) {
+        std::cerr << loaded.error.Message() << "\n";
+        return 1;
+    }
+    const velmora::MaterialTable& table = *loaded.value;
+    const double energy = velmora::ReadNumber(argv[2]);
+    const std::optional<velmora::QuantitiesAtEnergy> q =
+        velmora::InterpolateAtEnergy(table, energy);
+    const std::optional<double> found =
+        velmora::EnergyForCsdaRange(table, velmora::ReadNumber(argv[3]));
+    if (!q || !found) {
+        std::cerr << "the energy or the range lies outside the table of " << table.MaterialName
+                  << "\n";
+        return 1;
+    }
+    // The main window's pattern for its four boxes.
+    const auto shown = [](double value) { return velmora::FormatPattern(value, "0.000E+00"); };
+    std::cout << table.MaterialName << " at " << argv[2] << " MeV: collision "
+              << shown(q->collision) << ", radiative " << shown(q->radiative) << ", total "
+              << shown(q->total) << " MeV cm2/g, csda range " << shown(q->csdaRange) << " g/cm2\n"
+              << "csda range " << argv[3] << " g/cm2 at " << shown(*found) << " MeV\n";
+    return 0;
+}

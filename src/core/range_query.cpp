@@ -1,0 +1,61 @@
+// Inverse log-log interpolation in the csda-range column.
+#include "core/range_query.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/interpolation.h"
+
+namespace velmora {
+
+bool CsdaRangeRises(const MaterialTable& table) {
+    if (!(table.CsdaRange[kFirstRow] > 0.0 && table.EnergyMeV[kFirstRow] > 0.0)) {
+        return false;
+    }
+    for (int row = kFirstRow + 1; row <= kLastRow; ++row) {
+        if (!(table.CsdaRange[row] > table.CsdaRange[row - 1]) ||
+            !(table.EnergyMeV[row] > table.EnergyMeV[row - 1])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<double> EnergyForCsdaRange(const MaterialTable& table, double csdaRange) {
+    const TableColumn& range = table.CsdaRange;
+    if (std::isnan(csdaRange) || !CsdaRangeRises(table)) {
+        return std::nullopt;
+    }
+    // Just outside the table: only what the energy query itself gives at the end rows.
+    if (csdaRange < range[kFirstRow]) {
+        const double first = table.EnergyMeV[kFirstRow];
+        const double forward = InterpolateLogLog(table, range, kFirstRow + 1, first);
+        return csdaRange >= forward ? std::optional<double>(first) : std::nullopt;
+    }
+    if (csdaRange > range[kLastRow]) {
+        const double last = table.EnergyMeV[kLastRow];
+        const double forward = InterpolateLogLog(table, range, kLastRow, last);
+        return csdaRange <= forward ? std::optional<double>(last) : std::nullopt;
+    }
+    int upper = kFirstRow;
+    while (range[upper] < csdaRange) {
+        ++upper;
+    }
+    if (range[upper] == csdaRange) {
+        return table.EnergyMeV[upper];  // a tabulated range: its energy as it stands
+    }
+    // ln E on the straight line through (ln R, ln E) of rows upper-1 and upper: the forward line
+    // ln R = a - (a - b)(e1 - x)/(e1 - e0) solved for x.
+    const double lowerEnergy = table.EnergyMeV[upper - 1];
+    const double upperEnergy = table.EnergyMeV[upper];
+    const double a = std::log(range[upper]);
+    const double b = std::log(range[upper - 1]);
+    const double e1 = std::log(upperEnergy);
+    const double e0 = std::log(lowerEnergy);
+    const double y = std::log(csdaRange);
+    const double x = e1 - (a - y) * (e1 - e0) / (a - b);
+    // Rounding must not move the energy out of the pair of rows it belongs to.
+    return std::clamp(std::exp(x), lowerEnergy, upperEnergy);
+}
+
+}  // namespace velmora

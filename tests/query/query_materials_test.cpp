@@ -1,0 +1,117 @@
+// Which material a command line means: the listing, the forms of a name, the folders searched
+// and the electron tables.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "query/query_error.h"
+#include "query_test_support.h"
+
+namespace velmora::query {
+namespace {
+
+using namespace testing;
+
+std::size_t LineCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(QueryMaterialsTest, ListsEveryMaterialWithItsHeadValues) {
+    const QueryRun all = Query({"materials"}), elements = Query({"materials", "--elements"});
+    const QueryRun compounds = Query({"materials", "--compounds", "--format", "csv"});
+    const QueryRun json = Query({"materials", "--elements", "--compounds", "--format", "json"});
+    EXPECT_EQ(LineCount(all.out), 2 + 98 + 181u);
+    EXPECT_EQ(LineCount(elements.out), 2 + 98u);
+    EXPECT_EQ(LineCount(compounds.out), 1 + 181u);
+    EXPECT_EQ(LineCount(json.out), 5 + 98 + 181u);
+    const std::string data = SourcePath("data").string();
+    EXPECT_NE(all.out.find(data + "/p_QRV/001 Hydrogen.qrv "), std::string::npos);
+    EXPECT_NE(all.out.find("0.000083748   19.2\n"), std::string::npos);  // plain, not 0.000
+    EXPECT_NE(
+        compounds.out.find(data + "/p_STC/Water liquid.stc,\"Water, liquid\",compound,1,75\n"),
+        std::string::npos);
+    EXPECT_NE(json.out.find("\"name\": \"Water, liquid\", \"kind\": \"compound\", \"density\": 1, "
+                            "\"mean_excitation_energy\": 75}"),
+              std::string::npos);
+    EXPECT_LT(all.out.find("Zinc"), all.out.find("1,2-Dichlorobenzene"));  // elements first
+}
+
+TEST(QueryMaterialsTest, EveryFormOfANameFindsTheSameTable) {
+    const std::string expected = Query({"at", "Water, liquid", "1", "--format", "csv"}).out;
+    ASSERT_FALSE(expected.empty());
+    for (const std::string& name : std::vector<std::string>{
+             "water, liquid", "WATER LIQUID", "water liquid.stc", "p_STC/Water liquid.stc",
+             SourcePath("data/p_STC/Water liquid.stc").string(), "Water l"}) {
+        const QueryRun run = Query({"at", name, "1", "--format", "csv"});
+        EXPECT_EQ(run.out, expected) << name << run.err;
+    }
+    EXPECT_NE(Query({"at", "kapton", "1"}).out.find("Kapton polyimide film (positrons, "),
+              std::string::npos);
+    EXPECT_NE(
+        Query({"show", "polyimide"}).out.find("Density 1.42 g/cm3, mean excitation energy 79.6"),
+        std::string::npos);
+}
+
+// A scratch folder with material folders made of copies of bundled tables under other names.
+class MaterialFolders : public ::testing::Test {
+  protected:
+    void TearDown() override { fs::remove_all(root_); }
+    // Copies a bundled table to root/target, with line 1 replaced by name when one is given.
+    void Copy(const std::string& bundled, const std::string& target, const std::string& name = "") {
+        std::ifstream in(SourcePath("data") / bundled, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        if (!name.empty()) {
+            text.replace(0, text.find('\r'), name);
+        }
+        fs::create_directories((root_ / target).parent_path());
+        std::ofstream(root_ / target, std::ios::binary) << text;
+    }
+    std::string Csv(const std::vector<std::string>& args, const QueryEnvironment& environment) {
+        std::vector<std::string> all = args;
+        all.insert(all.end(), {"--format", "csv"});
+        const QueryRun run = Query(all, "", environment);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    }
+    const fs::path root_ = fs::temp_directory_path() /
+                           ("velmora-query-folders-" + std::to_string(getpid()) + "-" +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
+    Copy("p_STC/Water liquid.stc", "work/p_STC/Water liquid.stc");
+    Copy("p_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
+    const QueryEnvironment work{root_ / "work", std::nullopt, {}};
+    const std::string water = Csv({"at", "water, liquid", "1"}, DataEnvironment());
+    const std::string carbon = Csv({"at", "p_QRV/006 Carbon.qrv", "1"}, DataEnvironment());
+    EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), water);
+    EXPECT_EQ(Csv({"at", "water, liquid", "1", "--particle", "electron"}, work), carbon);
+    EXPECT_EQ(Csv({"at", "e_STC/Water liquid.stc", "1", "--particle=electron"}, work), carbon);
+    const QueryRun list =
+        Query({"materials", "--particle", "electron", "--format", "json"}, "", work);
+    EXPECT_NE(list.out.find("\"particle\": \"electron\""), std::string::npos);
+    EXPECT_EQ(LineCount(list.out), 6u);
+    const QueryRun json =
+        Query({"at", "e_STC/Water liquid.stc", "1", "--format", "json"}, "", work);
+    EXPECT_NE(json.out.find("\"particle\": \"electron\""), std::string::npos) << json.err;
+    const QueryRun text = Query({"show", "water, liquid", "--particle", "electron"}, "", work);
+    EXPECT_TRUE(text.out.starts_with("Water, liquid (electrons, ")) << text.err;
+    // Positron tables without electron tables beside them: no electron tables at all.
+    fs::remove_all(root_ / "work/e_STC");
+    const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);
+    EXPECT_EQ(none.status, kExitNoMaterial);
+    EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
+}
+
+TEST_F(MaterialFolders, UserFolderAloneWhenFilledElseBesideTheBundledTables) {
+    Copy("p_STC/Water liquid.stc", "user/p_STC/Own water.stc", "Own water");
+    fs::create_directories(root_ / "empty");
+    const QueryEnvironment menu{root_ / "empty", root_ / "user", {SourcePath("data")}};
+    EXPECT_EQ(LineCount(Csv({"materials", "--compounds"}, menu)), 1 + 182u);
+    EXPECT_EQ(Csv({"at", "own", "1"}, menu), Csv({"at", "water, liquid", "1"}, menu));
+    fs::create_directories(root_ / "user/p_QRV");  // as the windows leave it once filled
+    EXPECT_EQ(LineCount(Csv({"materials"}, menu)), 1 + 1u);
+    EXPECT_EQ(LineCount(Csv({"materials", "--data-dir", SourcePath("data")}, menu)), 1 + 279u);
+}
+
+}  // namespace
+}  // namespace velmora::query

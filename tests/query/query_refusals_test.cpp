@@ -1,0 +1,175 @@
+// Every refusal of the command line with its exit status and message, and nothing on standard
+// output; help, version and a failed write.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "query/query_error.h"
+#include "query_test_support.h"
+
+namespace velmora::query {
+namespace {
+
+using namespace testing;
+using Args = std::vector<std::string>;
+
+// Broken copies of water, named by path: row 30 (line 40) cut after its energy, and the csda range
+// of row 31 equal to that of row 30.
+class BrokenFiles {
+  public:
+    BrokenFiles() {
+        fs::create_directories(folder_);
+        std::ifstream in(SourcePath("data/p_STC/Water liquid.stc"), std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line + "\n");
+        }
+        std::vector<std::string> shortRow = lines, flatRange = lines;
+        shortRow[39] = lines[39].substr(0, 12) + "\n";
+        flatRange[40] =
+            lines[40].substr(0, lines[40].rfind(' ')) + lines[39].substr(lines[39].rfind(' '));
+        Write("short.stc", shortRow);
+        Write("flat.stc", flatRange);
+    }
+    ~BrokenFiles() { fs::remove_all(folder_); }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+  private:
+    void Write(const std::string& name, const std::vector<std::string>& lines) const {
+        std::ofstream out(folder_ / name, std::ios::binary);
+        for (const std::string& line : lines) {
+            out << line;
+        }
+    }
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("velmora-query-broken-" + std::to_string(getpid()));
+};
+
+TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
+    const BrokenFiles broken;
+    const std::string water = "water, liquid";
+    const auto interval = [&](const char* from, const char* to, const char* step,
+                              const Args& more = {}) {
+        Args args = {"interval", water, "--from", from, "--to", to, "--step", step};
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    // Enough energies for several threads: the first refused one in the input is named.
+    std::string many;
+    for (int line = 1; line <= 100000; ++line) {
+        many += line == 70000 ? "2000\n" : line == 90000 ? "x\n" : "1\n";
+    }
+    // The exit statuses, short.
+    const int kUsage = kExitUsage, kName = kExitNoMaterial, kFile = kExitMaterialFile;
+    const int kValue = kExitRefusedValue;
+    const struct {
+        Args args;
+        int status;
+        std::string message;
+        std::string input = "";
+    } cases[] = {
+        {{}, kUsage, "a subcommand is needed"},
+        {{"frobnicate"}, kUsage, "unknown subcommand 'frobnicate'"},
+        {{"at"}, kUsage, "a material is needed"},
+        {{"at", water, "--bogus", "1"}, kUsage, "unknown option '--bogus'"},
+        {{"at", water, "--format", "xml", "1"}, kUsage, "'xml' is not one of"},
+        {{"at", water, "--digits", "0", "1"}, kUsage, "from 1 to 17"},
+        {{"at", water, "--digits=18", "1"}, kUsage, "from 1 to 17"},
+        {{"at", water, "--digits"}, kUsage, "--digits needs a value"},
+        {{"at", water, "--particle", "proton", "1"}, kUsage, "not positron or electron"},
+        {{"at", water, "--format", "window-csv", "1"}, kUsage, "interval only"},
+        {{"at", "--elements", water, "1"}, kUsage, "materials only"},
+        {{"at", water, "--from", "1"}, kUsage, "interval only"},
+        {{"materials", "water"}, kUsage, "takes no operand"},
+        {{"materials", "--linear"}, kUsage, "--linear does not apply"},
+        {{"show", water, "water vapor"}, kUsage, "one material only"},
+        {{"interval", water, "--from", "1", "--to", "2"}, kUsage, "needs --from, --to"},
+        {interval("0.1", "1", "0.1", {"--format", "window-csv", "--linear"}), kUsage,
+         "no --linear"},
+        {interval("0.1", "1", "0.1", {"--format", "window-csv", "--digits", "3"}), kUsage,
+         "no --digits"},
+        {{"at", water}, kUsage, "no energy given", " \n\t\r\n"},
+        {{"energy-for-range", water}, kUsage, "no range given"},
+        {{"at", "p_STC/Water liquid.stc", "--particle=electron", "1"},
+         kUsage,
+         "not an electron table"},
+        {{"at", "water", "1"},
+         kName,
+         "\"water\" matches 2 positron tables: Water, liquid; Water vapor"},
+        {{"at", "unobtainium", "1"},
+         kName,
+         "no material \"unobtainium\" among the positron tables"},
+        {{"at", "watr", "1"}, kName, "close names: Water, liquid; Water vapor"},
+        {{"materials", "--data-dir", "/nonexistent"}, kName, "holds neither"},
+        {{"at", "p_STC/Nothing.stc", "1"}, kFile, "Nothing.stc\": the file cannot be read"},
+        {{"show", broken.Path("short.stc")}, kFile, "short.stc\", line 40: the line holds only 1"},
+        {{"energy-for-range", broken.Path("flat.stc"), "1"}, kFile, "the csda ranges do not rise"},
+        {{"at", water, "0.001"},
+         kValue,
+         "energy 0.001 MeV (argument 2) is outside the range of Water, liquid: 0.01 MeV to 1000 "
+         "MeV"},
+        {{"at", water, "1", "1000.0001"}, kValue, "energy 1000.0001 MeV (argument 3)"},
+        {{"at", water, "-1"}, kValue, "energy -1 MeV"},
+        {{"at", water, "1e999"}, kValue, "energy 1e999 MeV"},
+        {{"at", water, "nan"}, kValue, "\"nan\" (argument 2) is not a number"},
+        {{"at", water, "1,5"}, kValue, "\"1,5\" (argument 2) is not a number"},
+        {{"at", water}, kValue, "energy 2000 MeV (line 70000 of standard input)", many},
+        {{"at", water}, kValue, "energy 5000 MeV (line 2 of", "0.5\n5000 abc\n"},
+        {{"at", water}, kValue, "\"abc\" (line 3 of standard input) is not", "1\n2\n3 abc\n"},
+        {{"at", water}, kValue, "energy 5000 MeV (line 3 of", "1\r\n\r\n0.5 5000\n"},
+        {{"at", water}, kValue, "\"2?\" (line 2", std::string("1\n2\0\n", 5)},
+        {{"energy-for-range", water, "1e-5"},
+         kValue,
+         "range 1e-5 g/cm2 (argument 2) is outside the csda ranges of Water, liquid: 0.000225 "
+         "g/cm2"},
+        {{"energy-for-range", water, "--linear", "1e9"}, kValue, "range 1e9 cm (argument 2)"},
+        {interval("0.1", "1", "abc"), kValue, "--step: \"abc\" is not a number"},
+        {interval("0.1", "1", "0"), kValue, "The energy interval must not be zero."},
+        {interval("0", "1", "1"), kValue, "The start and end energies must be greater than 0 MeV."},
+        {interval("1", "2000", "100"), kValue,
+         "must not exceed the last energy of the material's table, 1000 MeV"},
+        {interval("0.1", "1000", "0.001"), kValue,
+         "more than 5000 intervals (the table window stops at 5.1 MeV)"},
+        {interval("10", "1", "1"), kValue, "never reaches 1 MeV: the table would have no rows"},
+    };
+    for (const auto& c : cases) {
+        const QueryRun run = Query(c.args, c.input);
+        const std::string what = ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.status, c.status) << what << run.err;
+        EXPECT_TRUE(run.out.empty()) << what;
+        EXPECT_TRUE(run.err.starts_with("velmora-query: ")) << what << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << what << "\n" << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << what << run.err;
+    }
+}
+
+TEST(QueryRefusalsTest, NoMaterialFoldersAnywhereIsRefused) {
+    const QueryRun run = Query({"materials"}, "", {fs::temp_directory_path(), std::nullopt, {}});
+    EXPECT_EQ(run.status, kExitNoMaterial);
+    EXPECT_NE(run.err.find("no positron tables found"), std::string::npos) << run.err;
+}
+
+// A stream whose every write fails, like a full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(QueryRefusalsTest, HelpVersionAndAFailedWrite) {
+    const QueryRun help = Query({"--help"}), atHelp = Query({"at", "--help"});
+    EXPECT_EQ(help.status + atHelp.status, 0);
+    EXPECT_NE(help.out.find("Exit status:\n  0  success"), std::string::npos);
+    EXPECT_TRUE(atHelp.out.starts_with("Usage: velmora-query at MATERIAL [ENERGY...]"));
+    EXPECT_EQ(Query({"--help", "at"}).out, atHelp.out);
+    EXPECT_TRUE(Query({"--version"}).out.starts_with("velmora-query "));
+    FailingBuffer failing;
+    std::ostream out(&failing);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(RunQuery(Args{"at", "water, liquid", "1"}, in, out, err, DataEnvironment()),
+              kExitIoFailure);
+    EXPECT_EQ(err.str(), "velmora-query: the output cannot be written\n");
+}
+
+}  // namespace
+}  // namespace velmora::query
