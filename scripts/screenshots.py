@@ -3,6 +3,8 @@
 The program runs the way a user runs it: from an ordinary folder in a home folder that holds a copy
 of the bundled tables, so that the folder list of the table window shows a user's path and not the
 source tree. Each window is captured at its client size; the main and graph windows also together.
+Unless the program arguments choose a language, a second run in English captures the table window
+once more, as table-window-en.png.
 
 Run by scripts/screenshots (which provides the X server and the session bus):
     /usr/bin/python3 screenshots.py PROGRAM DATA_FOLDER OUTPUT_FOLDER [PROGRAM ARGUMENTS...]
@@ -37,6 +39,7 @@ def user_folder(root, home, data):
     runtime = os.path.join(root, "runtime")
     os.makedirs(runtime, mode=0o700)
     env = dict(os.environ)
+    env.pop("VELMORA_LANGUAGE", None)  # the language is the program arguments' choice alone
     env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=home,
                XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                XDG_CONFIG_HOME=os.path.join(home, ".config"), XDG_RUNTIME_DIR=runtime)
@@ -44,9 +47,11 @@ def user_folder(root, home, data):
 
 
 class Shots:
-    def __init__(self, session, output):
+    def __init__(self, session, output, only=None, suffix=""):
         self.s = session
         self.output = output
+        self.only = only  # the one picture to keep, or None for all
+        self.suffix = suffix  # added to the picture's name before ".png"
 
     def window_id(self, title_pattern):
         found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
@@ -56,14 +61,24 @@ class Shots:
             self.s.fail("no window titled like %r" % title_pattern)
         return found[0]
 
+    def path(self, file_name):
+        if self.only not in (None, file_name):
+            return None
+        stem, extension = os.path.splitext(file_name)
+        return os.path.join(self.output, stem + self.suffix + extension)
+
     def capture(self, title_pattern, file_name):
-        path = os.path.join(self.output, file_name)
+        path = self.path(file_name)
+        if path is None:
+            return
         subprocess.run(["import", "-window", self.window_id(title_pattern), path], check=True,
                        timeout=30)
         print("wrote %s" % path, flush=True)
 
     def capture_area(self, left, top, width, height, file_name):
-        path = os.path.join(self.output, file_name)
+        path = self.path(file_name)
+        if path is None:
+            return
         subprocess.run(["import", "-window", "root", "-crop",
                         "%dx%d+%d+%d" % (width, height, left, top), "+repage", path],
                        check=True, timeout=30)
@@ -156,21 +171,29 @@ def main(argv):
         made_home = True
     except OSError:
         home = os.path.join(root, "home", USER)
-    session = ui.Session(output)
+    arguments = argv[4:]
+    runs = [(arguments, None, "")]
+    if not any(a == "--language" or a.startswith("--language=") for a in arguments):
+        runs.append((["--language", "en"], "table-window.png", "-en"))
     try:
         folder, env = user_folder(root, home, data)
-        with session.step("start the program in %s" % folder):
-            session.start([program] + argv[4:], folder, env, "screenshots_program.log")
-        Shots(session, output).run()
-    except ui.StepFailure as failure:
-        session.report_failure(failure, "screenshots_failure.png")
-        return 1
+        for program_arguments, only, suffix in runs:
+            session = ui.Session(output)
+            try:
+                with session.step("start the program in %s %s" % (folder, program_arguments)):
+                    session.start([program] + program_arguments, folder, env,
+                                  "screenshots_program.log")
+                Shots(session, output, only, suffix).run()
+            except ui.StepFailure as failure:
+                session.report_failure(failure, "screenshots_failure.png")
+                return 1
+            finally:
+                session.stop()
+            os.remove(os.path.join(output, "screenshots_program.log"))
     finally:
-        session.stop()
         shutil.rmtree(root, ignore_errors=True)
         if made_home:
             shutil.rmtree(home, ignore_errors=True)
-    os.remove(os.path.join(output, "screenshots_program.log"))
     return 0
 
 

@@ -2,10 +2,11 @@
 
 VELMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Packages that building and running the program needs.
+# Packages that building and running the program needs (lrelease compiles the English translation
+# at build time: qt6-l10n-tools holds it, qt6-tools-dev the CMake package that finds it).
 VELMORA_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fonts-liberation
 )
 

@@ -1,8 +1,10 @@
-// Velmora: starts with the title window alone.
+// Velmora: starts with the title window alone, in the designed texts or, on request, in English.
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
 #include "app/data_folder.h"
+#include "app/language.h"
 #include "app/program_windows.h"
 #include "info_windows/title_window.h"
 #include "toolkit/program.h"
@@ -21,6 +23,17 @@ QStringList BundledDataFolders() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // Before any window exists, so that every text is created in the chosen language.
+    const velmora::LanguageChoice language = velmora::ChooseLanguage(
+        QCoreApplication::arguments(), qEnvironmentVariable("VELMORA_LANGUAGE"));
+    if (!language.warning.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(language.warning));
+    }
+    if (!velmora::UseLanguage(language.language)) {
+        std::fprintf(stderr,
+                     "velmora: the English translation could not be loaded; the default "
+                     "interface is shown.\n");
+    }
     velmora::InitializeToolkit();
     velmora::ChooseWorkingFolder(BundledDataFolders(), velmora::UserDataFolder());
     velmora::titleWindow().Show();

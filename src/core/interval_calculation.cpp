@@ -2,12 +2,46 @@
 #include "core/interval_calculation.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/interpolation.h"
 #include "core/number_format.h"
 
+// Qt's lupdate collects the texts marked with QT_TRANSLATE_NOOP into the program's translations;
+// here the mark stands for the text alone, so the core needs no Qt.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace velmora {
 namespace {
+
+// The refusals, in the translation context that the windows look them up in.
+constexpr char kMessageContext[] = "velmora::IntervalCalculation";
+constexpr const char* kNoMaterial =
+    QT_TRANSLATE_NOOP("velmora::IntervalCalculation", "No material table has been loaded.");
+constexpr const char* kTooLarge = QT_TRANSLATE_NOOP(
+    "velmora::IntervalCalculation", "The energies entered are too large to compute with.");
+constexpr const char* kZeroInterval =
+    QT_TRANSLATE_NOOP("velmora::IntervalCalculation", "The energy interval must not be zero.");
+constexpr const char* kNotPositive = QT_TRANSLATE_NOOP(
+    "velmora::IntervalCalculation", "The start and end energies must be greater than 0 MeV.");
+// A row's refusal ends with the row (from 1) and its energy in MeV; the one above the table names
+// the table's last energy first.
+constexpr const char* kRowNotPositive =
+    QT_TRANSLATE_NOOP("velmora::IntervalCalculation",
+                      "Every energy of the table must be greater than 0 MeV (row %1 of the table "
+                      "would be at %2 MeV).");
+constexpr const char* kRowAboveTable =
+    QT_TRANSLATE_NOOP("velmora::IntervalCalculation",
+                      "The energies must not exceed the last energy of the material's table, %1 "
+                      "MeV (row %2 of the table would be at %3 MeV).");
+constexpr const char* kRowNotComputable =
+    QT_TRANSLATE_NOOP("velmora::IntervalCalculation",
+                      "The stopping powers cannot be computed at this energy (row %1 of the table "
+                      "would be at %2 MeV).");
+
+MessageTemplate Refusal(const char* text, std::vector<std::string> arguments = {}) {
+    return {kMessageContext, text, std::move(arguments)};
+}
 
 constexpr double kKeVPerMeV = 1000.0;
 constexpr double kMeVPerKeV = 0.001;
@@ -17,22 +51,22 @@ constexpr char kCsvFieldPattern[] = " 0.0000E+00";
 constexpr char kCsvHeader[] = "MeV, Collision, Radiate\r\n";
 
 // The typed boxes in keV, or the reason they cannot make a table.
-std::string ReadPlanInputs(std::string_view startText, std::string_view endText,
-                           std::string_view intervalText, IntervalPlan& plan) {
+std::optional<MessageTemplate> ReadPlanInputs(std::string_view startText, std::string_view endText,
+                                              std::string_view intervalText, IntervalPlan& plan) {
     plan.startKeV = ReadNumber(startText) * kKeVPerMeV;
     plan.endKeV = ReadNumber(endText) * kKeVPerMeV;
     plan.stepKeV = ReadNumber(intervalText) * kKeVPerMeV;
     if (!std::isfinite(plan.startKeV) || !std::isfinite(plan.endKeV) ||
         !std::isfinite(plan.stepKeV)) {
-        return "The energies entered are too large to compute with.";
+        return Refusal(kTooLarge);
     }
     if (plan.stepKeV == 0.0) {
-        return "The energy interval must not be zero.";
+        return Refusal(kZeroInterval);
     }
     if (plan.startKeV <= 0.0 || plan.endKeV <= 0.0) {
-        return "The start and end energies must be greater than 0 MeV.";
+        return Refusal(kNotPositive);
     }
-    return {};
+    return std::nullopt;
 }
 
 // n = (T - S) / D rounded toward minus infinity, cut at 5000 with the end box's new text.
@@ -48,32 +82,39 @@ void PlanRowCount(IntervalPlan& plan) {
     }
 }
 
-std::string RowRefusal(const std::string& what, int row, double energyMeV) {
-    return what + " (row " + std::to_string(row + 1) + " of the table would be at " +
-           NumberText(energyMeV) + " MeV).";
+// A refusal of one row: its text, then the row's number (from 1) and energy after any others.
+MessageTemplate RowRefusal(const char* text, std::vector<std::string> arguments, int row,
+                           double energyMeV) {
+    arguments.push_back(std::to_string(row + 1));
+    arguments.push_back(NumberText(energyMeV));
+    return Refusal(text, std::move(arguments));
 }
 
 // The two stopping powers of one row, or the reason the row cannot be computed.
-std::string ComputeRow(const MaterialTable& material, const IntervalPlan& plan, int row,
-                       IntervalRowValues& values) {
+std::optional<MessageTemplate> ComputeRow(const MaterialTable& material, const IntervalPlan& plan,
+                                          int row, IntervalRowValues& values) {
     const double energy = RowEnergyMeV(plan, row);
     if (energy <= 0.0) {
-        return RowRefusal("Every energy of the table must be greater than 0 MeV", row, energy);
+        return RowRefusal(kRowNotPositive, {}, row, energy);
     }
     const int upper = FindUpperRow(material, energy);
     if (upper == kEnergyAboveTable) {
-        return RowRefusal("The energies must not exceed the last energy of the material's table, " +
-                              NumberText(material.EnergyMeV[kLastRow]) + " MeV",
-                          row, energy);
+        return RowRefusal(kRowAboveTable, {NumberText(material.EnergyMeV[kLastRow])}, row, energy);
     }
     values.collision = InterpolateLogLog(material, material.CollisionSP, upper, energy);
     values.radiative = InterpolateLogLog(material, material.RadiativeSP, upper, energy);
     const bool usable = std::isfinite(values.collision) && values.collision > 0.0 &&
                         std::isfinite(values.radiative) && values.radiative > 0.0;
     if (!usable) {
-        return RowRefusal("The stopping powers cannot be computed at this energy", row, energy);
+        return RowRefusal(kRowNotComputable, {}, row, energy);
     }
-    return {};
+    return std::nullopt;
+}
+
+void Refuse(IntervalCandidate& candidate, MessageTemplate message) {
+    candidate.rows.clear();
+    candidate.refusal = FillMessage(message.text, message.arguments);
+    candidate.refusalMessage = std::move(message);
 }
 
 }  // namespace
@@ -82,24 +123,41 @@ double RowEnergyMeV(const IntervalPlan& plan, int row) {
     return (plan.startKeV + static_cast<double>(row) * plan.stepKeV) * kMeVPerKeV;
 }
 
+std::string FillMessage(std::string_view text, const std::vector<std::string>& arguments) {
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const std::size_t number = pos + 1 < text.size() && text[pos] == '%' &&
+                                           text[pos + 1] >= '1' && text[pos + 1] <= '9'
+                                       ? static_cast<std::size_t>(text[pos + 1] - '0')
+                                       : 0;
+        if (number > 0 && number <= arguments.size()) {
+            filled += arguments[number - 1];
+            ++pos;
+        } else {
+            filled += text[pos];
+        }
+    }
+    return filled;
+}
+
 IntervalCandidate ComputeIntervalTable(const MaterialTable& material, std::string_view startText,
                                        std::string_view endText, std::string_view intervalText) {
     IntervalCandidate candidate;
     if (!(material.EnergyMeV[kLastRow] > 0.0)) {
-        candidate.refusal = "No material table has been loaded.";
+        Refuse(candidate, Refusal(kNoMaterial));
         return candidate;
     }
-    candidate.refusal = ReadPlanInputs(startText, endText, intervalText, candidate.plan);
-    if (!candidate.refusal.empty()) {
+    if (auto refusal = ReadPlanInputs(startText, endText, intervalText, candidate.plan)) {
+        Refuse(candidate, std::move(*refusal));
         return candidate;
     }
     PlanRowCount(candidate.plan);
     candidate.rows.resize(static_cast<size_t>(candidate.plan.lastRow + 1));
     for (int row = 0; row <= candidate.plan.lastRow; ++row) {
-        candidate.refusal =
-            ComputeRow(material, candidate.plan, row, candidate.rows[static_cast<size_t>(row)]);
-        if (!candidate.refusal.empty()) {
-            candidate.rows.clear();
+        if (auto refusal = ComputeRow(material, candidate.plan, row,
+                                      candidate.rows[static_cast<size_t>(row)])) {
+            Refuse(candidate, std::move(*refusal));
             return candidate;
         }
     }

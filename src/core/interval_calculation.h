@@ -29,11 +29,25 @@ struct IntervalRowValues {
     double radiative = 0.0;  // MeV cm2/g
 };
 
+// A message with numbered places (%1 to %9) and the texts that go into them. The text is English;
+// a window with another language looks it up by context and text in its translation and fills in
+// the same arguments.
+struct MessageTemplate {
+    const char* context = "";
+    const char* text = "";
+    std::vector<std::string> arguments;
+};
+
+// The text with every %1 to %9 replaced by the argument of that number; a place without an
+// argument stays as it is, and what was put in is not searched again.
+std::string FillMessage(std::string_view text, const std::vector<std::string>& arguments);
+
 // A computed table that has not yet been committed to the shared one.
 struct IntervalCandidate {
     IntervalPlan plan;
     std::vector<IntervalRowValues> rows;  // rows 0 to n
     std::string refusal;                  // empty when usable; otherwise a message for the user
+    MessageTemplate refusalMessage;       // the refusal before its numbers were filled in
 };
 
 // Reads the start, end and interval texts (MeV), caps the table at 5000 intervals and computes

@@ -21,30 +21,27 @@ Label* ReferenceLine(QWidget* parent, const QString& text, int left, int top, in
 
 }  // namespace
 
-ReferenceWindow::ReferenceWindow() : Window(QStringLiteral("    Data reference"), 9975, 3495) {
+ReferenceWindow::ReferenceWindow() : Window(tr("    Data reference"), 9975, 3495) {
     SetBackColor(Qt::white);
     setAccessibleName(QStringLiteral("Data reference"));
 
-    auto* heading = new Label(this, QStringLiteral("データ出典および文献"), 360, 240, 2850, 285);
+    auto* heading = new Label(this, tr("データ出典および文献"), 360, 240, 2850, 285);
     heading->SetFont(MakeFont(kFontHgMaruGothic, 14.25));
     heading->setAccessibleName(QStringLiteral("Data sources and references"));
     WidenToText(*heading);
 
     new Shape(this, kBulletRed, 360, 1080, 135, 135);
-    ReferenceLine(
-        this,
-        QStringLiteral("M. J. Berger and S. M. Seltzer : Stopping Powers and Ranges of Electrons"),
-        720, 960, 8055);
-    ReferenceLine(
-        this, QStringLiteral("and Positrons. NBSIR 82-2550, National Bureau of Standards, (1982)."),
-        720, 1320, 7875);
-    new Shape(this, kBulletRed, 360, 2160, 135, 135);
     ReferenceLine(this,
-                  QStringLiteral("ICRU Report 37 : Stopping powers for electrons and "
-                                 "positrons.. ICRU, (1984)."),
-                  720, 2040, 8940);
+                  tr("M. J. Berger and S. M. Seltzer : Stopping Powers and Ranges of Electrons"),
+                  720, 960, 8055);
+    ReferenceLine(this, tr("and Positrons. NBSIR 82-2550, National Bureau of Standards, (1982)."),
+                  720, 1320, 7875);
+    new Shape(this, kBulletRed, 360, 2160, 135, 135);
+    ReferenceLine(
+        this, tr("ICRU Report 37 : Stopping powers for electrons and positrons.. ICRU, (1984)."),
+        720, 2040, 8940);
 
-    closeButton = new Button(this, QStringLiteral("閉"), 4320, 2760, 975, 495);
+    closeButton = new Button(this, tr("閉"), 4320, 2760, 975, 495);
     closeButton->setFont(MakeFont(kFontHgMaruGothic, 12));
     closeButton->SetBackColor(kLightYellowBackground);
     closeButton->setAutoDefault(true);

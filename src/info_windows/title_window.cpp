@@ -29,9 +29,8 @@ Button* StartOrReferenceButton(QWidget* parent, const QString& caption, int top)
     return button;
 }
 
-Label* TitleLabel(QWidget* parent, int left, int top, const QColor& color) {
-    auto* label =
-        new Label(parent, QStringLiteral("Stopping-Power for Positrons"), left, top, 6645, 645);
+Label* TitleLabel(QWidget* parent, const QString& text, int left, int top, const QColor& color) {
+    auto* label = new Label(parent, text, left, top, 6645, 645);
     label->SetFont(MakeFont(kFontTimesNewRoman, 27.75, true));
     label->SetForeColor(color);
     WidenToText(*label);
@@ -45,7 +44,7 @@ QPixmap TitlePhotograph() {
     return QPixmap(QStringLiteral(":/info_windows/title_photo.jpg"));
 }
 
-TitleWindow::TitleWindow() : Window(QStringLiteral("  Velmora"), 9900, 6975) {
+TitleWindow::TitleWindow() : Window(tr("  Velmora"), 9900, 6975) {
     SetBackColor(Qt::white);
     setAccessibleName(QStringLiteral("Velmora title"));
     BuildControls();
@@ -61,29 +60,28 @@ void TitleWindow::BuildControls() {
     photoLabel->setPixmap(photo);
     photoLabel->setAccessibleName(QStringLiteral("Photograph of forget-me-nots"));
 
-    startButton = StartOrReferenceButton(this, QStringLiteral("質量阻止能・飛程"), 3480);
+    startButton = StartOrReferenceButton(this, tr("質量阻止能・飛程"), 3480);
     startButton->setAccessibleName(QStringLiteral("Start: mass stopping powers and ranges"));
     exitButton = new Button(this, QString(), 8520, 5040, 600, 600);
     exitButton->SetPicture(ExitSignPicture());
     exitButton->SetBackColor(kLightYellowBackground);
-    exitButton->SetToolTip(QStringLiteral(" bye "));
+    exitButton->SetToolTip(tr(" bye "));
     exitButton->setAutoDefault(true);
     exitButton->setAccessibleName(QStringLiteral("End the program"));
-    referencesButton = StartOrReferenceButton(this, QStringLiteral("データ出典・文献"), 4200);
+    referencesButton = StartOrReferenceButton(this, tr("データ出典・文献"), 4200);
     referencesButton->setAccessibleName(QStringLiteral("Data sources and references"));
     setTabOrder(startButton, exitButton);
     setTabOrder(exitButton, referencesButton);
 
-    auto* caption =
-        new Label(this, QStringLiteral("Nuttallanthus canadensis"), 1200, 5400, 2370, 255);
+    auto* caption = new Label(this, tr("Nuttallanthus canadensis"), 1200, 5400, 2370, 255);
     caption->SetFont(MakeFont(kFontTimesNewRoman, 11.25, true));
     caption->SetForeColor(kTitleYellow);
     WidenToText(*caption);
     // The yellow title first, so that the red one lies over it, 30 twips right and down.
-    TitleLabel(this, 1650, 360, kTitleYellow);
-    TitleLabel(this, 1680, 390, kTitleRed);
-    auto* authors =
-        new Label(this, QStringLiteral("© 2026 Velmora developers"), 6825, 6240, 2010, 225);
+    const QString title = tr("Stopping-Power for Positrons");
+    TitleLabel(this, title, 1650, 360, kTitleYellow);
+    TitleLabel(this, title, 1680, 390, kTitleRed);
+    auto* authors = new Label(this, tr("© 2026 Velmora developers"), 6825, 6240, 2010, 225);
     authors->SetFont(MakeFont(kFontTimesNewRoman, 9));
     authors->SetForeColor(kAuthorGrey);
     authors->SetCentered();

@@ -1,6 +1,7 @@
 // The equal-interval table window's handlers: opening, calculation, folder choice and saving.
 #include "interval_table/interval_table_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
 
@@ -13,13 +14,22 @@
 namespace velmora {
 namespace {
 
-const QString kSomethingEmpty = QStringLiteral("入力されていない項目があります");
-const QString kSaved = QStringLiteral("ファイルを保存しました");
-const QString kForbiddenName =
-    QStringLiteral("The file name must not contain \\ / : * ? \" < > | or control characters.");
+const char* const kSomethingEmpty =
+    QT_TRANSLATE_NOOP("velmora::IntervalTableWindow", "入力されていない項目があります");
+const char* const kSaved =
+    QT_TRANSLATE_NOOP("velmora::IntervalTableWindow", "ファイルを保存しました");
+const char* const kForbiddenName =
+    QT_TRANSLATE_NOOP("velmora::IntervalTableWindow",
+                      "The file name must not contain \\ / : * ? \" < > | or control characters.");
 
 std::string Utf8(const TextBox* box) {
     return box->TextUtf8();
+}
+
+// A refusal of the computation in the interface's language, its numbers filled in.
+QString Translated(const MessageTemplate& message) {
+    const QString text = QCoreApplication::translate(message.context, message.text);
+    return QString::fromStdString(FillMessage(text.toStdString(), message.arguments));
 }
 
 }  // namespace
@@ -48,7 +58,7 @@ std::optional<IntervalPlan> IntervalTableWindow::ComputeAndCommit() {
     const IntervalCandidate candidate = ComputeIntervalTable(
         SharedMaterialTable(), Utf8(startEnergyBox), Utf8(endEnergyBox), Utf8(intervalBox));
     if (!candidate.refusal.empty()) {
-        MsgBox(QString::fromStdString(candidate.refusal), kMsgExclamation);
+        MsgBox(Translated(candidate.refusalMessage), kMsgExclamation);
         return std::nullopt;
     }
     if (candidate.plan.capped) {
@@ -60,7 +70,7 @@ std::optional<IntervalPlan> IntervalTableWindow::ComputeAndCommit() {
 
 void IntervalTableWindow::CalculateTable() {
     if (AnyEmpty({intervalBox, startEnergyBox, endEnergyBox})) {
-        MsgBox(kSomethingEmpty, kMsgExclamation);
+        MsgBox(tr(kSomethingEmpty), kMsgExclamation);
         return;
     }
     const std::optional<IntervalPlan> plan = ComputeAndCommit();
@@ -79,12 +89,12 @@ void IntervalTableWindow::CalculateTable() {
 
 void IntervalTableWindow::SaveCsvFile() {
     if (AnyEmpty({intervalBox, fileNameBox, startEnergyBox, endEnergyBox})) {
-        MsgBox(kSomethingEmpty, kMsgExclamation);
+        MsgBox(tr(kSomethingEmpty), kMsgExclamation);
         return;
     }
     const QString name = fileNameBox->Text();
     if (FileNameHasForbiddenCharacter(name.toStdString())) {
-        MsgBox(kForbiddenName, kMsgExclamation);
+        MsgBox(tr(kForbiddenName), kMsgExclamation);
         return;
     }
     // csvFileList's folder, a backslash, the name and ".csv"; the backslash as this platform spells
@@ -95,7 +105,7 @@ void IntervalTableWindow::SaveCsvFile() {
     if (!plan || !WriteCsvFile(path, *plan)) {
         return;
     }
-    MsgBox(kSaved, kMsgNoIcon);
+    MsgBox(tr(kSaved), kMsgNoIcon);
     // A close by the frame while events run deletes this window; hide only a window still there.
     const QPointer<IntervalTableWindow> self(this);
     DoEvents();
@@ -110,8 +120,7 @@ bool IntervalTableWindow::WriteCsvFile(const QString& path, const IntervalPlan& 
     if (failure.isEmpty()) {
         return true;
     }
-    MsgBox(QStringLiteral("The file could not be saved:\n%1\n%2")
-               .arg(QDir::toNativeSeparators(path), failure),
+    MsgBox(tr("The file could not be saved:\n%1\n%2").arg(QDir::toNativeSeparators(path), failure),
            kMsgExclamation);
     return false;
 }

@@ -66,19 +66,19 @@ Button* MakeButton(QWidget* parent, const QString& caption, const QString& spoke
 // "MeVcm", a smaller raised "2" and "/g" under a column: MeV cm2/g.
 void UnitLabels(QWidget* parent, int columnLeft) {
     constexpr int kTop = 960;
-    Heading(parent, QStringLiteral("MeVcm"), QStringLiteral("MeV cm"),
+    Heading(parent, IntervalTableWindow::tr("MeVcm"), QStringLiteral("MeV cm"),
             QRect(columnLeft + 90, kTop, 480, 240));
     Heading(parent, QStringLiteral("2"), QStringLiteral("squared"),
             QRect(columnLeft + 570, kTop - 45, 120, 195))
         ->SetFont(MakeFont(kFontMsGothic, 6.75));
-    Heading(parent, QStringLiteral("/g"), QStringLiteral("per gram"),
+    Heading(parent, IntervalTableWindow::tr("/g"), QStringLiteral("per gram"),
             QRect(columnLeft + 690, kTop, 240, 240));
 }
 
 }  // namespace
 
 IntervalTableWindow::IntervalTableWindow()
-    : Window(QStringLiteral("Data Table (Unrestricted)"), kClientWidth, kClientHeight) {
+    : Window(tr("Data Table (Unrestricted)"), kClientWidth, kClientHeight) {
     setFont(MakeFont(kFontMsGothic, 9.75));
     // Created in the order the Tab key walks: inputs, calculation, list, then the saving block.
     BuildHeadings();
@@ -90,57 +90,55 @@ IntervalTableWindow::IntervalTableWindow()
 }
 
 void IntervalTableWindow::BuildHeadings() {
-    Heading(this, QStringLiteral("等エネルギー間隔データの作成"),
+    Heading(this, tr("等エネルギー間隔データの作成"),
             QStringLiteral("Making data at equal energy intervals"), QRect(240, 180, 4200, 330))
         ->SetFont(MakeFont(kFontMsGothic, 12, false, true));
-    Heading(this, QStringLiteral("（阻止能データのみ）"),
-            QStringLiteral("Stopping-power data only"), QRect(240, 540, 4200, 270));
-    Heading(this, QStringLiteral("（エクセルの csv 形式で保存）"),
+    Heading(this, tr("（阻止能データのみ）"), QStringLiteral("Stopping-power data only"),
+            QRect(240, 540, 4200, 270));
+    Heading(this, tr("（エクセルの csv 形式で保存）"),
             QStringLiteral("Saved in the csv form of the Excel spreadsheet"),
             QRect(240, 810, 4200, 270));
 }
 
 void IntervalTableWindow::BuildInputs() {
-    Tinted(MakeLabel(this, QStringLiteral("エネルギー範囲"), QStringLiteral("Energy range"),
+    Tinted(MakeLabel(this, tr("エネルギー範囲"), QStringLiteral("Energy range"),
                      QRect(240, 1260, 1500, 270)),
            kLightYellowBackground);
-    Tinted(MakeLabel(this, QStringLiteral("Max. 1000 MeV"), QStringLiteral("Maximum 1000 MeV"),
+    Tinted(MakeLabel(this, tr("Max. 1000 MeV"), QStringLiteral("Maximum 1000 MeV"),
                      QRect(1860, 1260, 1260, 270)),
            kLightCyan);
     startEnergyBox =
         MakeTextBox(this, QStringLiteral("Start energy (MeV)"), QRect(240, 1620, 1080, 330));
-    MakeLabel(this, QStringLiteral("～"), QStringLiteral("to"), QRect(1380, 1650, 240, 270));
+    MakeLabel(this, tr("～"), QStringLiteral("to"), QRect(1380, 1650, 240, 270));
     endEnergyBox =
         MakeTextBox(this, QStringLiteral("End energy (MeV)"), QRect(1680, 1620, 1080, 330));
-    Tinted(
-        MakeLabel(this, QStringLiteral("MeV"), QStringLiteral("MeV"), QRect(2820, 1650, 480, 270)),
-        kLightYellowBackground);
-    Tinted(MakeLabel(this, QStringLiteral("エネルギー間隔"), QStringLiteral("Energy interval"),
+    Tinted(MakeLabel(this, tr("MeV"), QStringLiteral("MeV"), QRect(2820, 1650, 480, 270)),
+           kLightYellowBackground);
+    Tinted(MakeLabel(this, tr("エネルギー間隔"), QStringLiteral("Energy interval"),
                      QRect(240, 2190, 1500, 270)),
            kLightYellowBackground);
     intervalBox =
         MakeTextBox(this, QStringLiteral("Energy interval (MeV)"), QRect(1800, 2160, 960, 330));
-    Tinted(
-        MakeLabel(this, QStringLiteral("MeV"), QStringLiteral("MeV"), QRect(2820, 2190, 480, 270)),
-        kLightYellowBackground);
-    calculateButton = MakeButton(this, QStringLiteral("Calculation"),
+    Tinted(MakeLabel(this, tr("MeV"), QStringLiteral("MeV"), QRect(2820, 2190, 480, 270)),
+           kLightYellowBackground);
+    calculateButton = MakeButton(this, tr("Calculation"),
                                  QStringLiteral("Calculation: compute and list the table"),
                                  QRect(3540, 1500, 1620, 780));
     calculateButton->SetPicture(RightArrowPicture());
 }
 
 void IntervalTableWindow::BuildListHeadings() {
-    ColumnHeading(this, QStringLiteral("Stopping-Power"), QStringLiteral("Stopping power"),
+    ColumnHeading(this, tr("Stopping-Power"), QStringLiteral("Stopping power"),
                   QRect(kCollisionColumnLeft, 480, 2160, 240));
-    ColumnHeading(this, QStringLiteral("Kinetic"), QStringLiteral("Kinetic"),
+    ColumnHeading(this, tr("Kinetic"), QStringLiteral("Kinetic"),
                   QRect(kEnergyColumnLeft, 720, kColumnWidth, 240));
-    ColumnHeading(this, QStringLiteral("energy"), QStringLiteral("energy"),
+    ColumnHeading(this, tr("energy"), QStringLiteral("energy"),
                   QRect(kEnergyColumnLeft, 960, kColumnWidth, 240));
-    ColumnHeading(this, QStringLiteral("MeV"), QStringLiteral("MeV"),
+    ColumnHeading(this, tr("MeV"), QStringLiteral("MeV"),
                   QRect(kEnergyColumnLeft, 1200, kColumnWidth, 240));
-    ColumnHeading(this, QStringLiteral("Collision"), QStringLiteral("Collision"),
+    ColumnHeading(this, tr("Collision"), QStringLiteral("Collision"),
                   QRect(kCollisionColumnLeft, 720, kColumnWidth, 240));
-    ColumnHeading(this, QStringLiteral("Radiative"), QStringLiteral("Radiative"),
+    ColumnHeading(this, tr("Radiative"), QStringLiteral("Radiative"),
                   QRect(kRadiativeColumnLeft, 720, kColumnWidth, 240));
     UnitLabels(this, kCollisionColumnLeft);
     UnitLabels(this, kRadiativeColumnLeft);
@@ -151,22 +149,20 @@ void IntervalTableWindow::BuildListHeadings() {
 }
 
 void IntervalTableWindow::BuildSaving() {
-    Heading(this, QStringLiteral("保存ファイル"), QStringLiteral("File to save"),
-            QRect(240, 2880, 3240, 270));
+    Heading(this, tr("保存ファイル"), QStringLiteral("File to save"), QRect(240, 2880, 3240, 270));
     driveList = new DriveListBox(this, 240, 3210, 3240);
     driveList->setAccessibleName(QStringLiteral("Drive"));
     folderList = new DirListBox(this, 240, 3630, 1560, 1800);
     folderList->setAccessibleName(QStringLiteral("Folder"));
     csvFileList = new FileListBox(this, QStringLiteral("*.csv"), 1920, 3630, 1560, 1800);
     csvFileList->setAccessibleName(QStringLiteral("Csv files in the folder"));
-    Heading(this, QStringLiteral("ファイル名（拡張子なしで入力）"),
+    Heading(this, tr("ファイル名（拡張子なしで入力）"),
             QStringLiteral("File name, typed without extension"), QRect(240, 5550, 3240, 270));
     fileNameBox = MakeTextBox(this, QStringLiteral("File name without extension"),
                               QRect(240, 5850, 3240, 330));
-    saveButton = MakeButton(this, QStringLiteral("Save"), QStringLiteral("Save"),
-                            QRect(240, 6390, 1560, 510));
-    cancelButton = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-                              QRect(1920, 6390, 1560, 510));
+    saveButton = MakeButton(this, tr("Save"), QStringLiteral("Save"), QRect(240, 6390, 1560, 510));
+    cancelButton =
+        MakeButton(this, tr("Cancel"), QStringLiteral("Cancel"), QRect(1920, 6390, 1560, 510));
 }
 
 void IntervalTableWindow::ConnectEvents() {

@@ -21,7 +21,7 @@ void MainWindow::AnswerTypedEnergy() {
     const std::optional<QuantitiesAtEnergy> values =
         InterpolateAtEnergy(SharedMaterialTable(), energy);
     if (!values) {
-        MsgBox(QStringLiteral("This energy is out of range."), kMsgExclamation);
+        MsgBox(tr("This energy is out of range."), kMsgExclamation);
         energyBox->SetText(QString());
         return;
     }

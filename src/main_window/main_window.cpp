@@ -12,7 +12,8 @@
 namespace velmora {
 namespace {
 
-const QString kNoSelectionMessage = QStringLiteral("元素または物質を選択して下さい");
+const char* const kNoSelectionMessage =
+    QT_TRANSLATE_NOOP("velmora::MainWindow", "元素または物質を選択して下さい");
 
 QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -120,7 +121,7 @@ void MainWindow::ShowChosenFileHead(FileListBox& clicked, const QString& folder,
 void MainWindow::LoadChosenMaterial() {
     const QString path = ToQString(SharedMaterialTable().DataFilePath);
     if (path.isEmpty()) {
-        MsgBox(kNoSelectionMessage, kMsgExclamation);
+        MsgBox(tr(kNoSelectionMessage), kMsgExclamation);
         return;
     }
     const std::optional<std::string> text = ReadMaterialText(path);

@@ -74,8 +74,7 @@ int UnitWidth(const QString& before, const QString& after, const QFont& font) {
 
 }  // namespace
 
-MainWindow::MainWindow()
-    : Window(QStringLiteral("Mass Stopping Powers and  csda range data"), 10755, 11145) {
+MainWindow::MainWindow() : Window(tr("Mass Stopping Powers and  csda range data"), 10755, 11145) {
     setFont(MakeFont(kFontMsGothic, kWindowFontPoints));
     setAccessibleName(QStringLiteral("Mass stopping powers and csda range data"));
     BuildFileLists();
@@ -125,20 +124,21 @@ void MainWindow::AddUnitWithSquare(const QString& before, const QString& after, 
 }
 
 void MainWindow::BuildFileLists() {
-    AddLabel(QStringLiteral("Elements"), 240, 240, 1695, 240);
+    AddLabel(tr("Elements"), 240, 240, 1695, 240);
     elementList = new FileListBox(this, QStringLiteral("*.qrv"), 240, 480, 1695, 7290);
     elementList->setAccessibleName(QStringLiteral("Elements"));
-    AddLabel(QStringLiteral("Compounds and Mixtures"), 2040, 240, 3255, 240);
+    AddLabel(tr("Compounds and Mixtures"), 2040, 240, 3255, 240);
     compoundList = new FileListBox(this, QStringLiteral("*.stc"), 2040, 480, 3255, 7290);
     compoundList->setAccessibleName(QStringLiteral("Compounds and Mixtures"));
 }
 
 void MainWindow::BuildHeadBoxes() {
-    AddLabel(QStringLiteral("Material name"), 240, 8280, 2400, 240);
+    AddLabel(tr("Material name"), 240, 8280, 2400, 240);
     materialNameBox = new TextBox(this, 240, 8520, 4815, kBoxHeight);
     materialNameBox->setAccessibleName(QStringLiteral("Material name"));
 
-    const QString densityText = QStringLiteral("density (g/cm  )");
+    //: The two blanks before ")" make room for a raised 3.
+    const QString densityText = tr("density (g/cm  )");
     Label* density = AddLabel(densityText, 240, 9120, 2400, 240);
     density->setAccessibleName(QStringLiteral("density (g/cm3)"));
     const int digitLeft = density->x() + QFontMetrics(font()).horizontalAdvance(
@@ -147,7 +147,7 @@ void MainWindow::BuildHeadBoxes() {
     densityBox = new TextBox(this, 240, 9600, 2415, kBoxHeight);
     densityBox->setAccessibleName(QStringLiteral("Density (g/cm3)"));
 
-    AddLabel(QStringLiteral("mean excitation energy"), 2880, 9120, 2400, 240);
+    AddLabel(tr("mean excitation energy"), 2880, 9120, 2400, 240);
     meanExcitationBox = new TextBox(this, 2880, 9630, 2175, kBoxHeight);
     meanExcitationBox->setAccessibleName(QStringLiteral("Mean excitation energy"));
 }
@@ -183,53 +183,57 @@ void MainWindow::BuildTableHeader() {
     };
 
     const int energy = fieldCentre(kEnergyColumn, kEnergyColumn);
-    centred(QStringLiteral("Kinetic"), energy, 0);
-    centred(QStringLiteral("energy"), energy, 1);
-    centred(QStringLiteral("MeV"), energy, 2);
-    centred(QStringLiteral("Mass Stopping Powers"), fieldCentre(kCollisionColumn, kTotalColumn), 0);
-    const std::pair<const char*, int> powers[] = {
-        {"Collision", kCollisionColumn}, {"Radiative", kRadiativeColumn}, {"Total", kTotalColumn}};
+    centred(tr("Kinetic"), energy, 0);
+    centred(tr("energy"), energy, 1);
+    centred(tr("MeV"), energy, 2);
+    centred(tr("Mass Stopping Powers"), fieldCentre(kCollisionColumn, kTotalColumn), 0);
+    const std::pair<const char*, int> powers[] = {{QT_TR_NOOP("Collision"), kCollisionColumn},
+                                                  {QT_TR_NOOP("Radiative"), kRadiativeColumn},
+                                                  {QT_TR_NOOP("Total"), kTotalColumn}};
     for (const auto& [title, column] : powers) {
         const int centre = fieldCentre(column, column);
-        centred(QString::fromLatin1(title), centre, 1);
-        unit(QStringLiteral("MeV cm"), QStringLiteral("/g"), centre, 2);
+        centred(tr(title), centre, 1);
+        unit(tr("MeV cm"), tr("/g"), centre, 2);
     }
     const int range = fieldCentre(kRangeColumn, kRangeColumn);
-    centred(QStringLiteral("csda"), range, 0);
-    centred(QStringLiteral("range"), range, 1);
-    unit(QStringLiteral("g/cm"), QString(), range, 2);
+    centred(tr("csda"), range, 0);
+    centred(tr("range"), range, 1);
+    unit(tr("g/cm"), QString(), range, 2);
 }
 
 void MainWindow::BuildQueryBlock() {
     struct Row {
         const char* label;
-        const char* unit;
+        const char* unit;         // the unit, or its part before a raised "2"
+        const char* afterSquare;  // the part after the raised "2"; nullptr: no "2"
         const char* accessible;
         TextBox** box;
     };
-    const Row rows[] = {{"Energy", "MeV", "Energy (MeV)", &energyBox},
-                        {"Collision", "MeV cm2/g", "Collision stopping power", &collisionBox},
-                        {"Radiative", "MeV cm2/g", "Radiative stopping power", &radiativeBox},
-                        {"Total", "MeV cm2/g", "Total stopping power", &totalBox},
-                        {"csda range", "g/cm2", "csda range (g/cm2)", &rangeBox}};
+    const Row rows[] = {
+        {QT_TR_NOOP("Energy"), QT_TR_NOOP("MeV"), nullptr, "Energy (MeV)", &energyBox},
+        {QT_TR_NOOP("Collision"), QT_TR_NOOP("MeV cm"), QT_TR_NOOP("/g"),
+         "Collision stopping power", &collisionBox},
+        {QT_TR_NOOP("Radiative"), QT_TR_NOOP("MeV cm"), QT_TR_NOOP("/g"),
+         "Radiative stopping power", &radiativeBox},
+        {QT_TR_NOOP("Total"), QT_TR_NOOP("MeV cm"), QT_TR_NOOP("/g"), "Total stopping power",
+         &totalBox},
+        {QT_TR_NOOP("csda range"), QT_TR_NOOP("g/cm"), "", "csda range (g/cm2)", &rangeBox}};
     int top = kQueryTop;
     for (const Row& row : rows) {
-        AddLabel(QString::fromLatin1(row.label), kQueryLabelLeft, top + 30, 1200, 240);
+        AddLabel(tr(row.label), kQueryLabelLeft, top + 30, 1200, 240);
         *row.box = new TextBox(this, kQueryBoxLeft, top, kQueryBoxWidth, 300);
         (*row.box)->setAccessibleName(QString::fromLatin1(row.accessible));
-        const QString unitText = QString::fromLatin1(row.unit);
-        const int square = unitText.indexOf(u'2');
-        if (square < 0) {
-            AddLabel(unitText, kQueryUnitLeft, top + 30, 1500, 240);
+        if (row.afterSquare == nullptr) {
+            AddLabel(tr(row.unit), kQueryUnitLeft, top + 30, 1500, 240);
         } else {
-            AddUnitWithSquare(unitText.left(square), unitText.mid(square + 1), font(),
-                              TwipsToPixels(kQueryUnitLeft), TwipsToPixels(top + 30));
+            AddUnitWithSquare(tr(row.unit), *row.afterSquare ? tr(row.afterSquare) : QString(),
+                              font(), TwipsToPixels(kQueryUnitLeft), TwipsToPixels(top + 30));
         }
         top += kQueryRowStep;
     }
     newEnergyButton = new Button(this, QStringLiteral("⇒"), 6840, kQueryTop, 420, 300);
     newEnergyButton->SetBackColor(kYellow);
-    newEnergyButton->SetToolTip(QStringLiteral(" 任意エネルギー入力  　"));
+    newEnergyButton->SetToolTip(tr(" 任意エネルギー入力  　"));
     newEnergyButton->setAccessibleName(QStringLiteral("New energy"));
     newEnergyButton->setAccessibleDescription(QStringLiteral("Empties the boxes for a new energy"));
 }
@@ -238,10 +242,10 @@ void MainWindow::BuildButtons() {
     backButton = new Button(this, QString(), 240, 10320, 600, 600);
     backButton->SetPicture(ExitSignPicture());
     backButton->SetBackColor(kGreen);
-    backButton->SetToolTip(QStringLiteral(" bye "));
+    backButton->SetToolTip(tr(" bye "));
     backButton->setAccessibleName(QStringLiteral("Back to the title window"));
 
-    okButton = new Button(this, QStringLiteral("OK"), 2040, 10200, 2055, 735);
+    okButton = new Button(this, tr("OK"), 2040, 10200, 2055, 735);
     okButton->SetBackColor(kLightYellowBackground);
     okButton->setAccessibleName(QStringLiteral("OK"));
     okButton->setAccessibleDescription(QStringLiteral("Load, list and plot the chosen material"));
@@ -251,7 +255,7 @@ void MainWindow::BuildButtons() {
     dog->setAccessibleName(QStringLiteral("Small dog"));
 
     intervalTableButton =
-        new Button(this, QStringLiteral("等エネルギー間隔データ表作成"), 6240, 10260, 3615, 570);
+        new Button(this, tr("等エネルギー間隔データ表作成"), 6240, 10260, 3615, 570);
     intervalTableButton->SetBackColor(kLightYellowBackground);
     intervalTableButton->setAccessibleName(
         QStringLiteral("Make an equal-energy-interval data table"));
@@ -259,7 +263,7 @@ void MainWindow::BuildButtons() {
     termsButton = new Button(this, QString(), 10200, 120, 495, 495);
     termsButton->SetPicture(QuestionMarkPicture());
     termsButton->SetBackColor(kLightYellowBackground);
-    termsButton->SetToolTip(QStringLiteral(" 用語の説明 "));
+    termsButton->SetToolTip(tr(" 用語の説明 "));
     termsButton->setAccessibleName(QStringLiteral("Explanation of terms"));
 }
 

@@ -1,6 +1,7 @@
 // Drawing the exit sign, the question mark and the small dog into 32 x 32 pixmaps.
 #include "toolkit/pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,13 +16,17 @@ QPixmap TransparentPixmap() {
     return pixmap;
 }
 
+// The word on the exit sign, in the interface's language.
+const char* const kExitWord = QT_TRANSLATE_NOOP("velmora::ExitSignPicture", "非常口");
+
 void DrawExitWord(QPainter& painter) {
     QFont font(kFontMsGothic);
     font.setPixelSize(10);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(1, 2, kPictureSize - 2, 11), Qt::AlignCenter, QStringLiteral("非常口"));
+    painter.drawText(QRect(1, 2, kPictureSize - 2, 11), Qt::AlignCenter,
+                     QCoreApplication::translate("velmora::ExitSignPicture", kExitWord));
 }
 
 // A thick white arrow from the lower right towards the upper left corner of the lower half.

@@ -7,8 +7,8 @@ namespace velmora {
 
 inline constexpr int kPictureSize = 32;
 
-// A green exit sign: the Japanese word for exit (非常口) in white above a white arrow pointing up
-// and to the left.
+// A green exit sign: the word for exit (非常口, or its translation in the interface's language) in
+// white above a white arrow pointing up and to the left.
 QPixmap ExitSignPicture();
 
 // A red question mark on a transparent ground.

@@ -110,8 +110,12 @@ done
 desktop="$root/usr/share/applications/velmora.desktop"
 [ -f "$desktop" ] || fail "usr/share/applications/velmora.desktop missing"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
+exec_name="$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
 [ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+# The desktop entry's English action starts the same program with --language en.
+english_exec="$(sed -n '/^\[Desktop Action english\]/,/^\[/s/^Exec=//p' "$desktop")"
+[ "$english_exec" = "$exec_name --language en" ] ||
+    fail "the desktop action 'english' runs '$english_exec', not '$exec_name --language en'"
 icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
 icons=("$root"/usr/share/icons/hicolor/*/apps/"$icon_name".*)
 [ -f "${icons[0]}" ] || fail "no icon $icon_name under usr/share/icons/hicolor"
@@ -197,8 +201,11 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 export PYTHONDONTWRITEBYTECODE=1  # nothing written into the source tree
 
-# start_installed HOME XDG_DATA_HOME(or empty): the program in an empty folder, as from a menu.
+# start_installed HOME XDG_DATA_HOME(or empty) [LANGUAGE]: the program in an empty folder, as from
+# a menu (with --language LANGUAGE, as from the English action).
 start_installed() {
+    local language=()
+    [ -z "${3:-}" ] || language=(--language "$3")
     local start_dir="$work/menu-start"
     rm -rf "$start_dir"
     mkdir -p "$start_dir" "$1"
@@ -208,7 +215,7 @@ start_installed() {
         cd "$start_dir"
         env "${data_home[@]}" HOME="$1" timeout 120 dbus-run-session -- \
             /usr/bin/python3 "$here/installed_start.py" "$root/usr/bin/velmora" "$artifacts" \
-            "${element_files[@]}" 2> >(grep -v -e '^dbus-daemon\[' -e 'SpiRegistry daemon' \
+            "${language[@]}" "${element_files[@]}" 2> >(grep -v -e '^dbus-daemon\[' -e 'SpiRegistry daemon' \
             -e '^X connection to .* broken' >&2)
     ) || fail "the installed program did not work"
     [ -z "$(ls -A "$start_dir")" ] || fail "the program wrote into its start folder"
@@ -238,8 +245,8 @@ rm -r "$work/home/.local/share/velmora/e_QRV" "$work/home/.local/share/velmora/e
 start_installed "$work/home" ""
 check_user_folder "$work/home/.local/share/velmora"
 
-step "installed program, first start with XDG_DATA_HOME set"
-start_installed "$work/home2" "$work/xdg-data"
+step "installed program in English, first start with XDG_DATA_HOME set"
+start_installed "$work/home2" "$work/xdg-data" en
 check_user_folder "$work/xdg-data/velmora"
 [ ! -e "$work/home2/.local/share/velmora" ] || fail "XDG_DATA_HOME was not honoured"
 

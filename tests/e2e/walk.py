@@ -3,7 +3,9 @@
 Title window, start, an element and a compound, OK, the table list, typed energies (accepted and
 refused), the pointer over both graphs, the equal-interval table calculated and saved into a chosen
 folder, back to the title window, and the exit button ending the process; on the way the two
-information windows open and close, and every control met must have an accessible name.
+information windows open and close, and every control met must have an accessible name. Then the
+program starts once more with --language en: the equal-interval table is calculated and saved
+again, its confirmation is English and the file is the same.
 
 Run under dbus-run-session with DISPLAY set (run_walk.sh does both):
     /usr/bin/python3 walk.py PROGRAM ARTIFACTS_DIR
@@ -302,7 +304,7 @@ class Walk:
                 self.s.list(table, "Table: kinetic energy (MeV), collision and radiative "
                             "stopping power (MeV cm2/g)")))
 
-    def choose_folder_and_save(self):
+    def choose_folder_and_save(self, name, confirmation):
         with self.s.step("choose the folder 'exports'"):
             table = self.s.window(TABLE)
             folders = self.s.list(table, "Folder")
@@ -311,26 +313,26 @@ class Walk:
                  if item is not None and item.name.strip() == "exports"), None))
             self.s.click(entry, repeat=2)
             files = self.s.list(table, "Csv files in the folder")
-            self.s.expect_equal("csv files of the folder", ["previous.csv"],
-                                lambda: ui.list_items(files))
+            listed = sorted(f for f in os.listdir(self.exports) if f.endswith(".csv"))
+            self.s.expect_equal("csv files of the folder", listed, lambda: ui.list_items(files))
             self.s.click(ui.list_item(files, "previous.csv"))
             name_box = self.s.box(table, "File name without extension")
             self.s.expect_equal("name taken from the chosen file", "previous",
                                 lambda: ui.text_of(name_box))
-            self.s.type_into(name_box, "walk")
-        with self.s.step("save the table as walk.csv"):
+            self.s.type_into(name_box, name)
+        with self.s.step("save the table as %s.csv" % name):
             table = self.s.window(TABLE)
             self.s.click(self.s.button(table, "Save"))
             box = self.s.dialog()
-            self.s.control(box, "ファイルを保存しました", pyatspi.ROLE_LABEL)
+            self.s.control(box, confirmation, pyatspi.ROLE_LABEL)
             self.s.click(self.s.button(box, "OK"))
             self.s.window_hidden(TABLE)
             want = x.interval_csv_bytes(x.interval_rows(COMPOUND, *INTERVAL_INPUTS))
-            with open(os.path.join(self.exports, "walk.csv"), "rb") as f:
+            with open(os.path.join(self.exports, name + ".csv"), "rb") as f:
                 written = f.read()
             if written != want:
-                self.s.fail("walk.csv differs from the expected table:\n%s" %
-                            first_difference(want, written))
+                self.s.fail("%s.csv differs from the expected table:\n%s" %
+                            (name, first_difference(want, written)))
             with open(os.path.join(self.exports, "previous.csv"), "rb") as f:
                 if f.read() != b"an earlier table\r\n":
                     self.s.fail("previous.csv was changed")
@@ -365,7 +367,17 @@ class Walk:
         self.compare_with_electrons()
         self.table_window()
         self.calculate()
-        self.choose_folder_and_save()
+        self.choose_folder_and_save("walk", "ファイルを保存しました")
+        self.back_and_exit()
+
+    def run_table_in_english(self):
+        """The shortest way to the equal-interval table, calculated and saved in English."""
+        self.start()
+        self.pick("Compounds and Mixtures", "Test water.stc", COMPOUND)
+        self.load(COMPOUND)
+        self.table_window()
+        self.calculate()
+        self.choose_folder_and_save("walk-en", "The file has been saved.")
         self.back_and_exit()
 
 
@@ -406,17 +418,23 @@ def main(argv):
     program, artifacts = os.path.abspath(argv[1]), os.path.abspath(argv[2])
     os.makedirs(artifacts, exist_ok=True)
     root = tempfile.mkdtemp(prefix="velmora-walk-", dir="/tmp")
-    session = ui.Session(artifacts)
     try:
         exports = write_data_folder(root)
-        with session.step("start the program"):
-            session.start([program], root, program_environment(root), "e2e_walk_program.log")
-        Walk(session, exports).run()
-    except ui.StepFailure as failure:
-        session.report_failure(failure, "e2e_walk_failure.png")
-        return 1
+        env = program_environment(root)
+        for arguments, log_name, walk in (
+                ([], "e2e_walk_program.log", Walk.run),
+                (["--language", "en"], "e2e_walk_english.log", Walk.run_table_in_english)):
+            session = ui.Session(artifacts)
+            try:
+                with session.step("start the program %s" % " ".join(arguments)):
+                    session.start([program] + arguments, root, env, log_name)
+                walk(Walk(session, exports))
+            except ui.StepFailure as failure:
+                session.report_failure(failure, "e2e_walk_failure.png")
+                return 1
+            finally:
+                session.stop()
     finally:
-        session.stop()
         shutil.rmtree(root, ignore_errors=True)
     print("e2e walk passed")
     return 0
