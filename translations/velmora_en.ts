@@ -9,6 +9,101 @@
     </message>
 </context>
 <context>
+    <name>velmora::GraphWindow</name>
+    <message>
+        <source>There is no electron table for this material.</source>
+        <translation>There is no electron table for this material.</translation>
+    </message>
+    <message>
+        <source>There is no electron table for this material: %1 cannot be read (%2).</source>
+        <translation>There is no electron table for this material: %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>The electron table cannot be used: %1</source>
+        <translation>The electron table cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>The electron table %1 is for &quot;%2&quot;, not for &quot;%3&quot;.</source>
+        <translation>The electron table %1 is for &quot;%2&quot;, not for &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Mass Stopping Power</source>
+        <translation>Mass Stopping Power</translation>
+    </message>
+    <message>
+        <source>Mass Collision Stopping Power</source>
+        <translation>Mass Collision Stopping Power</translation>
+    </message>
+    <message>
+        <source>Mass Radiation Stopping Power</source>
+        <translation>Mass Radiation Stopping Power</translation>
+    </message>
+    <message>
+        <source>Electron kinetic energy,    MeV</source>
+        <translation>Electron kinetic energy,    MeV</translation>
+    </message>
+    <message>
+        <source>csda</source>
+        <translation>csda</translation>
+    </message>
+    <message>
+        <source>Positrons</source>
+        <translation>Positrons</translation>
+    </message>
+    <message>
+        <source>Electrons</source>
+        <translation>Electrons</translation>
+    </message>
+    <message>
+        <source>  %1     Density = %2[g/cm3]     (S/ρ)</source>
+        <translation>  %1     Density = %2[g/cm3]     (S/ρ)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the size (*.png)</source>
+        <translation>PNG image, twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing, text as text (*.svg)</source>
+        <translation>SVG drawing, text as text (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save graphs as</source>
+        <translation>Save graphs as</translation>
+    </message>
+    <message>
+        <source>The graphs could not be saved:
+%1
+%2</source>
+        <translation>The graphs could not be saved:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with electrons</source>
+        <translation>Compare with electrons</translation>
+    </message>
+    <message>
+        <source>Save graphs as...</source>
+        <translation>Save graphs as...</translation>
+    </message>
+    <message>
+        <source>Copy table</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>No material is shown yet.</source>
+        <translation>No material is shown yet.</translation>
+    </message>
+    <message>
+        <source>Draws the electron curves dashed beside the positron curves.</source>
+        <translation>Draws the electron curves dashed beside the positron curves.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::IntervalCalculation</name>
     <message>
         <source>No material table has been loaded.</source>

@@ -1,6 +1,8 @@
 // Reading the electron counterpart of a material table.
 #include "graph/electron_table.h"
 
+#include <QCoreApplication>
+
 #include "core/material_file.h"
 #include "toolkit/text_files.h"
 
@@ -9,24 +11,31 @@ namespace velmora {
 ElectronTable ReadElectronTable(const MaterialTable& positrons) {
     const QString path = QString::fromStdString(ElectronTablePath(positrons.DataFilePath));
     if (path.isEmpty()) {
-        return {std::nullopt, QStringLiteral("There is no electron table for this material.")};
+        return {std::nullopt,
+                QCoreApplication::translate("velmora::GraphWindow",
+                                            "There is no electron table for this material.")};
     }
     const TextFileContents contents = ReadTextFile(NativePath(path));
     if (!contents.text) {
-        return {std::nullopt, QStringLiteral("There is no electron table for this material: "
-                                             "%1 cannot be read (%2).")
-                                  .arg(path, contents.error)};
+        return {std::nullopt,
+                QCoreApplication::translate("velmora::GraphWindow",
+                                            "There is no electron table for this material: "
+                                            "%1 cannot be read (%2).")
+                    .arg(path, contents.error)};
     }
     const ParseResult<LoadedMaterial> parsed =
         ParseMaterialFile(*contents.text, path.toStdString());
     if (!parsed) {
-        return {std::nullopt, QStringLiteral("The electron table cannot be used: %1")
+        return {std::nullopt, QCoreApplication::translate("velmora::GraphWindow",
+                                                          "The electron table cannot be used: %1")
                                   .arg(QString::fromStdString(parsed.error.Message()))};
     }
     if (parsed.value->head.name != positrons.MaterialName) {
-        return {std::nullopt, QStringLiteral("The electron table %1 is for \"%2\", not for \"%3\".")
-                                  .arg(path, QString::fromStdString(parsed.value->head.name),
-                                       QString::fromStdString(positrons.MaterialName))};
+        return {std::nullopt,
+                QCoreApplication::translate("velmora::GraphWindow",
+                                            "The electron table %1 is for \"%2\", not for \"%3\".")
+                    .arg(path, QString::fromStdString(parsed.value->head.name),
+                         QString::fromStdString(positrons.MaterialName))};
     }
     MaterialTable electrons;
     electrons.DataFilePath = path.toStdString();

@@ -1,4 +1,5 @@
 // The graph window's drawing: caption, grids, curves, legend, frames and labels of both graphs.
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -88,9 +89,12 @@ void DrawLegendBox(PictureBox& box) {
 
 void DrawLegendTexts(PictureBox& box) {
     box.SetFontSize(kLabelPoints);
-    PrintAt(box, 2.5, 12.8, QStringLiteral("Mass Stopping Power"));
-    PrintAt(box, 2.5, 11.8, QStringLiteral("Mass Collision Stopping Power"));
-    PrintAt(box, 2.5, 10.8, QStringLiteral("Mass Radiation Stopping Power"));
+    PrintAt(box, 2.5, 12.8,
+            QCoreApplication::translate("velmora::GraphWindow", "Mass Stopping Power"));
+    PrintAt(box, 2.5, 11.8,
+            QCoreApplication::translate("velmora::GraphWindow", "Mass Collision Stopping Power"));
+    PrintAt(box, 2.5, 10.8,
+            QCoreApplication::translate("velmora::GraphWindow", "Mass Radiation Stopping Power"));
 }
 
 void DrawEnergyAxisLabels(PictureBox& box) {
@@ -100,7 +104,8 @@ void DrawEnergyAxisLabels(PictureBox& box) {
         PrintPowerOfTen(box, x, -0.1, exponent);
         x += 2.3;
     }
-    PrintAt(box, 3.0, -0.8, QStringLiteral("Electron kinetic energy,    MeV"));
+    PrintAt(box, 3.0, -0.8,
+            QCoreApplication::translate("velmora::GraphWindow", "Electron kinetic energy,    MeV"));
 }
 
 void DrawStoppingAxisLabels(PictureBox& box) {
@@ -132,7 +137,7 @@ void DrawRangeAxisLabels(PictureBox& box) {
         PrintPowerOfTen(box, -0.8, label.y, label.exponent);
     }
     // csda over g/cm2; the box is left at 8 points.
-    PrintAt(box, -1.3, 12.6, QStringLiteral("csda"));
+    PrintAt(box, -1.3, 12.6, QCoreApplication::translate("velmora::GraphWindow", "csda"));
     PrintAt(box, -1.3, 11.2, QStringLiteral("g"), PrintEnd::StayOnLine);
     box.SetFontSize(kLabelPoints);
     box.Print(QStringLiteral("/cm"), PrintEnd::StayOnLine);
@@ -159,8 +164,8 @@ void DrawElectronCurve(PictureBox& box, const MaterialTable& electrons, const Ta
 void DrawParticleLegend(PictureBox& box, int colorIndex) {
     const double previousFontSize = box.FontSize();
     box.SetFontSize(kLabelPoints);
-    const QString positrons = QStringLiteral("Positrons");
-    const QString electrons = QStringLiteral("Electrons");
+    const QString positrons = QCoreApplication::translate("velmora::GraphWindow", "Positrons");
+    const QString electrons = QCoreApplication::translate("velmora::GraphWindow", "Electrons");
     const double line = box.TextHeight();
     const double margin = 0.2;
     const double sample = 1.2;
@@ -222,10 +227,9 @@ void GraphWindow::DrawGraphs() {
 }
 
 void GraphWindow::DrawCaption(const MaterialTable& table) {
-    SetCaption(QStringLiteral("  ") + QString::fromStdString(table.MaterialName) +
-               QStringLiteral("     Density = ") +
-               QString::fromStdString(FormatPattern(table.Density, "#0.000###")) +
-               QStringLiteral("[g/cm3]     (S/ρ)"));
+    SetCaption(tr("  %1     Density = %2[g/cm3]     (S/ρ)")
+                   .arg(QString::fromStdString(table.MaterialName),
+                        QString::fromStdString(FormatPattern(table.Density, "#0.000###"))));
 }
 
 void GraphWindow::DrawStoppingPowerGraph(const MaterialTable& table) {

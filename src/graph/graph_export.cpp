@@ -18,10 +18,6 @@
 namespace velmora {
 namespace {
 
-const QString kPng = QStringLiteral("PNG image (*.png)");
-const QString kPngTwice = QStringLiteral("PNG image, twice the size (*.png)");
-const QString kSvg = QStringLiteral("SVG drawing, text as text (*.svg)");
-
 // The name of the shown material's file without its folder and extension ("Water liquid").
 QString MaterialFileStem(const MaterialTable& table) {
     const QString path = QString::fromStdString(table.DataFilePath).replace(u'\\', u'/');
@@ -82,17 +78,20 @@ QByteArray GraphWindow::GraphsAsSvg() const {
 
 void GraphWindow::SaveGraphsAs() {
     const QString proposed = QDir::current().filePath(MaterialFileStem(shown_) + ".png");
+    const QString png = tr("PNG image (*.png)");
+    const QString pngTwice = tr("PNG image, twice the size (*.png)");
+    const QString svgDrawing = tr("SVG drawing, text as text (*.svg)");
     const SaveFileChoice choice =
-        ChooseSaveFile(this, QStringLiteral("Save graphs as"), proposed, {kPng, kPngTwice, kSvg});
+        ChooseSaveFile(this, tr("Save graphs as"), proposed, {png, pngTwice, svgDrawing});
     if (choice.path.isEmpty()) {
         return;  // cancelled
     }
-    const bool svg = choice.filter == kSvg;
+    const bool svg = choice.filter == svgDrawing;
     const QString path = WithExtension(choice.path, svg ? ".svg" : ".png");
-    const QByteArray bytes = svg ? GraphsAsSvg() : GraphsAsPng(choice.filter == kPngTwice ? 2 : 1);
+    const QByteArray bytes = svg ? GraphsAsSvg() : GraphsAsPng(choice.filter == pngTwice ? 2 : 1);
     const QString failure = WriteFileAtomically(path, bytes);
     if (!failure.isEmpty()) {
-        MsgBox(QStringLiteral("The graphs could not be saved:\n%1\n%2")
+        MsgBox(tr("The graphs could not be saved:\n%1\n%2")
                    .arg(QDir::toNativeSeparators(path), failure),
                kMsgExclamation);
     }

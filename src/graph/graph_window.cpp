@@ -64,16 +64,16 @@ void GraphWindow::CreateGraphs() {
 void GraphWindow::CreateContextMenu() {
     contextMenu = new QMenu(this);
     contextMenu->setToolTipsVisible(true);
-    compareAction = contextMenu->addAction(QStringLiteral("Compare with electrons"));
+    compareAction = contextMenu->addAction(tr("Compare with electrons"));
     compareAction->setCheckable(true);
     connect(compareAction, &QAction::toggled, this, [this](bool on) {
         if (on != compare_) {
             SetCompareWithElectrons(on);
         }
     });
-    saveAction = contextMenu->addAction(QStringLiteral("Save graphs as..."));
+    saveAction = contextMenu->addAction(tr("Save graphs as..."));
     connect(saveAction, &QAction::triggered, this, [this] { SaveGraphsAs(); });
-    copyAction = contextMenu->addAction(QStringLiteral("Copy table"));
+    copyAction = contextMenu->addAction(tr("Copy table"));
     connect(copyAction, &QAction::triggered, this, [this] { CopyTable(); });
     UpdateContextMenu();
 }
@@ -84,12 +84,10 @@ void GraphWindow::UpdateContextMenu() {
     const bool drawn = shown_.EnergyMeV[kLastRow] > 0.0;
     const bool electronsThere = electrons_.table.has_value();
     compareAction->setEnabled(electronsThere);
-    const QString why =
-        drawn ? electrons_.unavailable : QStringLiteral("No material is shown yet.");
-    compareAction->setToolTip(electronsThere
-                                  ? QStringLiteral("Draws the electron curves dashed beside the "
-                                                   "positron curves.")
-                                  : why);
+    const QString why = drawn ? electrons_.unavailable : tr("No material is shown yet.");
+    compareAction->setToolTip(electronsThere ? tr("Draws the electron curves dashed beside the "
+                                                  "positron curves.")
+                                             : why);
     compareAction->setStatusTip(compareAction->toolTip());
     {
         const QSignalBlocker blocker(compareAction);

@@ -1,14 +1,16 @@
 """The end-to-end walk: the real program on a real X server, used as a person would.
 
 Title window, start, an element and a compound, OK, the table list, typed energies (accepted and
-refused), the pointer over both graphs, the equal-interval table calculated and saved into a chosen
-folder, back to the title window, and the exit button ending the process; on the way the two
-information windows open and close, and every control met must have an accessible name. Then the
-program starts once more with --language en: the equal-interval table is calculated and saved
-again, its confirmation is English and the file is the same.
+refused), a table row clicked again, the pointer over both graphs, the comparison with electrons
+chosen from the graphs' menu, the equal-interval table calculated and saved into a chosen folder
+(and the same table from velmora-query, byte for byte, when it is given), back to the title
+window, and the exit button ending the process; on the way the two information windows open and
+close, and every control met must have an accessible name. Then the program starts once more with
+--language en: the equal-interval table is calculated and saved again, its confirmation is English
+and the file is the same.
 
 Run under dbus-run-session with DISPLAY set (run_walk.sh does both):
-    /usr/bin/python3 walk.py PROGRAM ARTIFACTS_DIR
+    /usr/bin/python3 walk.py PROGRAM ARTIFACTS_DIR [VELMORA_QUERY]
 """
 
 import os
@@ -80,9 +82,10 @@ def program_environment(root):
 
 
 class Walk:
-    def __init__(self, session, exports):
+    def __init__(self, session, exports, query=None):
         self.s = session
         self.exports = exports
+        self.query = query  # velmora-query, whose window-csv must equal a save of the window
 
     # -----------------------------------------------------------------------------------------
     # Reading the main window
@@ -336,6 +339,17 @@ class Walk:
             with open(os.path.join(self.exports, "previous.csv"), "rb") as f:
                 if f.read() != b"an earlier table\r\n":
                     self.s.fail("previous.csv was changed")
+            if self.query:
+                start, end, step = INTERVAL_INPUTS
+                result = subprocess.run(
+                    [self.query, "interval", COMPOUND.name, "--from", start, "--to", end,
+                     "--step", step, "--format", "window-csv"],
+                    cwd=os.path.dirname(self.exports), capture_output=True, timeout=30)
+                if result.returncode != 0 or result.stdout != written:
+                    self.s.fail("velmora-query interval --format window-csv differs from %s.csv "
+                                "(exit %d, %s):\n%s" % (name, result.returncode,
+                                                         result.stderr.decode().strip(),
+                                                         first_difference(written, result.stdout)))
 
     def back_and_exit(self):
         with self.s.step("back to the title window"):
@@ -412,10 +426,11 @@ def first_difference(want, got):
 
 
 def main(argv):
-    if len(argv) != 3:
+    if len(argv) not in (3, 4):
         print(__doc__, file=sys.stderr)
         return 2
     program, artifacts = os.path.abspath(argv[1]), os.path.abspath(argv[2])
+    query = os.path.abspath(argv[3]) if len(argv) == 4 else None
     os.makedirs(artifacts, exist_ok=True)
     root = tempfile.mkdtemp(prefix="velmora-walk-", dir="/tmp")
     try:
@@ -428,7 +443,7 @@ def main(argv):
             try:
                 with session.step("start the program %s" % " ".join(arguments)):
                     session.start([program] + arguments, root, env, log_name)
-                walk(Walk(session, exports))
+                walk(Walk(session, exports, query))
             except ui.StepFailure as failure:
                 session.report_failure(failure, "e2e_walk_failure.png")
                 return 1
