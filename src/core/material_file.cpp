@@ -1,6 +1,8 @@
 // Reading and checking material files: the head values, the 81 data rows and their display lines.
 #include "core/material_file.h"
 
+#include "core/number_format.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -51,41 +53,6 @@ bool EndedEarly(Pass& pass, const std::string& needed) {
     return pass.Fail(last, "the file ends after this line, before " + needed +
                                "; a material file has " + std::to_string(kLinesInLayout) +
                                " lines");
-}
-
-std::size_t SkipDigits(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        ++pos;
-    }
-    return pos;
-}
-
-std::size_t SkipSign(std::string_view text, std::size_t pos) {
-    return pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? pos + 1 : pos;
-}
-
-// [sign] digits [. digits] [E|e [sign] digits], with at least one digit before the exponent.
-bool IsDecimalNumber(std::string_view text) {
-    std::size_t pos = SkipSign(text, 0);
-    const std::size_t mantissaStart = pos;
-    pos = SkipDigits(text, pos);
-    std::size_t digits = pos - mantissaStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        pos = SkipDigits(text, pos);
-        digits += pos - fractionStart;
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        const std::size_t exponentStart = SkipSign(text, pos + 1);
-        pos = SkipDigits(text, exponentStart);
-        if (pos == exponentStart) {
-            return false;
-        }
-    }
-    return pos == text.size();
 }
 
 // Converts one field to a positive finite number, or explains why it is not one.

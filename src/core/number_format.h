@@ -47,4 +47,9 @@ double ReadNumber(std::string_view text);
 // "Infinity" and "-Infinity".
 std::string NumberText(double value);
 
+// Whether the whole text is one number: [sign] digits [. digits] [E|e [sign] digits], with at
+// least one digit before the exponent (".5" and "5." included). "inf", "nan", hexadecimal,
+// decimal commas and trailing characters are not numbers. The form of a number in a material file.
+bool IsDecimalNumber(std::string_view text);
+
 }  // namespace velmora

@@ -4,42 +4,9 @@
 #include "core/number_format.h"
 
 namespace velmora::query {
-namespace {
-
-std::size_t SkipDigits(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        ++pos;
-    }
-    return pos;
-}
-
-std::size_t SkipSign(std::string_view text, std::size_t pos) {
-    return pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? pos + 1 : pos;
-}
-
-}  // namespace
 
 bool IsNumberText(std::string_view text) {
-    std::size_t pos = SkipSign(text, 0);
-    const std::size_t integerStart = pos;
-    pos = SkipDigits(text, pos);
-    std::size_t digits = pos - integerStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        pos = SkipDigits(text, pos);
-        digits += pos - fractionStart;
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        const std::size_t exponentStart = SkipSign(text, pos + 1);
-        pos = SkipDigits(text, exponentStart);
-        if (pos == exponentStart) {
-            return false;
-        }
-    }
-    return pos == text.size();
+    return IsDecimalNumber(text);
 }
 
 double NumberValue(std::string_view text) {
