@@ -46,7 +46,7 @@ void GraphWindow::ReadOut(PictureBox& graph, float x, float y) {
         return;
     }
     graph.SetMousePointer(kPointerCross);
-    const MaterialTable& table = SharedMaterialTable();
+    const MaterialTable& table = shown_;  // the rows the graphs show
     if (!(table.EnergyMeV[kFirstRow] > 0.0)) {
         return;  // no table has been loaded: there is no row to show
     }

@@ -69,7 +69,7 @@ class GraphWindow : public Window {
     void SetCursorVisible(bool visible);
 
     // Read-out for a pointer move to (x, y), user coordinates of the graph under it: snaps to the
-    // row of the table whose energy lies nearest, moves the cursor lines there and announces the
+    // row of the table drawn last whose energy lies nearest, moves the cursor lines there and announces the
     // row. Outside the plot frame it hides the lines instead.
     void ReadOut(PictureBox& graph, float x, float y);
 
