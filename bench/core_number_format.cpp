@@ -18,16 +18,22 @@ const std::array<double, 12> kValues = {0.01,    2.34561, 9.9996, 1000.0,     0.
 const std::array<std::string_view, 7> kPatterns = {
     "#0.000###", "#0.000", "##0.0", "0.000E+00", "0.0000E+00", "  0.0000E+00", " 0.0000E+00"};
 
-// One benchmark per pattern (the argument), each call with the next value.
-void BM_FormatPattern(benchmark::State& state) {
-    const std::string_view pattern = kPatterns[static_cast<size_t>(state.range(0))];
+// Calls f with each item in turn.
+template <class Items, class F>
+void Cycle(benchmark::State& state, const Items& items, F f) {
     size_t k = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(velmora::FormatPattern(kValues[k], pattern));
-        k = (k + 1) % kValues.size();
+        benchmark::DoNotOptimize(f(items[k]));
+        k = (k + 1) % items.size();
     }
-    state.SetLabel(std::string(pattern));
     state.SetItemsProcessed(state.iterations());
+}
+
+// One benchmark per pattern (the argument).
+void BM_FormatPattern(benchmark::State& state) {
+    const std::string_view pattern = kPatterns[static_cast<size_t>(state.range(0))];
+    Cycle(state, kValues, [pattern](double v) { return velmora::FormatPattern(v, pattern); });
+    state.SetLabel(std::string(pattern));
 }
 BENCHMARK(BM_FormatPattern)->DenseRange(0, kPatterns.size() - 1);
 
@@ -36,22 +42,12 @@ const std::array<std::string_view, 8> kTexts = {"0.1",    "10",    "1E3",       
                                                 "2.5MeV", "1 000", "12.345678", "abc"};
 
 void BM_ReadNumber(benchmark::State& state) {
-    size_t k = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(velmora::ReadNumber(kTexts[k]));
-        k = (k + 1) % kTexts.size();
-    }
-    state.SetItemsProcessed(state.iterations());
+    Cycle(state, kTexts, [](std::string_view text) { return velmora::ReadNumber(text); });
 }
 BENCHMARK(BM_ReadNumber);
 
 void BM_NumberText(benchmark::State& state) {
-    size_t k = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(velmora::NumberText(kValues[k] * 7.0));
-        k = (k + 1) % kValues.size();
-    }
-    state.SetItemsProcessed(state.iterations());
+    Cycle(state, kValues, [](double v) { return velmora::NumberText(v * 7.0); });
 }
 BENCHMARK(BM_NumberText);
 

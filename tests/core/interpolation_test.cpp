@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -27,7 +28,9 @@ MaterialTable SampleTable() {
     return table;
 }
 
-TEST(InterpolationTest, FindUpperRowBracketsTheEnergyOrReportsItAboveTheTable) {
+// FindUpperRow brackets the energy or reports it above the table; InterpolateLogLog reproduces the
+// rows, gives geometric means at logarithmic midpoints and follows straight log-log lines.
+TEST(InterpolationTest, FindUpperRowAndInterpolateLogLog) {
     const MaterialTable table = SampleTable();
     for (int row = 2; row <= 81; ++row) {
         EXPECT_EQ(FindUpperRow(table, table.EnergyMeV[row]), row);
@@ -36,10 +39,6 @@ TEST(InterpolationTest, FindUpperRowBracketsTheEnergyOrReportsItAboveTheTable) {
     EXPECT_EQ(FindUpperRow(table, 0.01), 2);
     EXPECT_EQ(FindUpperRow(table, std::nextafter(1000.0, 2000.0)), kEnergyAboveTable);
     EXPECT_EQ(FindUpperRow(MaterialTable{}, 1.0), kEnergyAboveTable);  // never loaded
-}
-
-TEST(InterpolationTest, ReproducesRowsGeometricMeansAndStraightLogLogLines) {
-    const MaterialTable table = SampleTable();
     const auto at = [&table](const TableColumn& column, double e) {
         return InterpolateLogLog(table, column, FindUpperRow(table, e), e);
     };
@@ -64,16 +63,14 @@ TEST(InterpolationTest, EnergyQueryAndEqualIntervalTableAgreeExactly) {
     const IntervalCandidate intervals = ComputeIntervalTable(table, "0.0137", "912", "3.71");
     ASSERT_TRUE(intervals.refusal.empty()) << intervals.refusal;
     ASSERT_EQ(intervals.plan.lastRow, 245);
+    using Bits = std::array<std::uint64_t, 2>;
     for (int row = 0; row <= intervals.plan.lastRow; ++row) {
         const double energy = RowEnergyMeV(intervals.plan, row);
         const std::optional<QuantitiesAtEnergy> query = InterpolateAtEnergy(table, energy);
-        ASSERT_TRUE(query) << energy;
         const IntervalRowValues& listed = intervals.rows[static_cast<size_t>(row)];
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(query->collision),
-                  std::bit_cast<std::uint64_t>(listed.collision))
-            << energy;
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(query->radiative),
-                  std::bit_cast<std::uint64_t>(listed.radiative))
+        ASSERT_TRUE(query) << energy;
+        ASSERT_EQ(std::bit_cast<Bits>(std::array{query->collision, query->radiative}),
+                  std::bit_cast<Bits>(std::array{listed.collision, listed.radiative}))
             << energy;
     }
 }

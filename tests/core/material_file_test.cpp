@@ -1,5 +1,7 @@
-// Tests of material file parsing, its refusals, the display text of rows and committing a load.
+// Tests of the sequential reader (line ends, value delimiters, line numbers) and of material file
+// parsing, its refusals, the display text of rows and committing a load.
 #include "core/material_file.h"
+#include "core/sequential_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,50 @@
 
 namespace velmora {
 namespace {
+
+// Walks a reader over the text by a script and joins the results with '|': L reads a line, V a
+// value ("#" when the text is exhausted); N gives LineNumber(), P LastValueLine() and E
+// LastLineNumber().
+std::string Walk(std::string_view text, std::string_view script) {
+    SequentialReader reader(text);
+    std::string out;
+    for (char step : script) {
+        out += step == 'L'   ? reader.ReadLine().value_or("#")
+               : step == 'V' ? reader.ReadValue().value_or("#")
+                             : std::to_string(step == 'N'   ? reader.LineNumber()
+                                              : step == 'P' ? reader.LastValueLine()
+                                                            : reader.LastLineNumber());
+        out += '|';
+    }
+    out.pop_back();
+    return out;
+}
+
+TEST(SequentialReaderTest, LinesLineNumbersAndTheEndOfTheText) {
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        EXPECT_EQ(Walk("alpha" + eol + eol + "beta  " + eol + "gamma", "LNLLLLE"),
+                  "alpha|2||beta  |gamma|#|4")
+            << testing::PrintToString(eol);
+    }
+    EXPECT_EQ(Walk("", "LVE"), "#|#|0");
+    EXPECT_EQ(Walk("a\r\nb\r\n", "LLLE"), "a|b|#|2");  // a final line end starts no third line
+    EXPECT_EQ(Walk("  \r\n\t \n", "VE"), "#|2");
+}
+
+// Commas, blanks and tabs separate the same values. The file layout depends on a value consuming
+// one delimiter: the last value of a line, whatever blanks follow it on that line, leaves the
+// reader at the start of the next line, and only one line end is consumed.
+TEST(SequentialReaderTest, ValuesAndTheLineReadAfterThem) {
+    for (const char* text : {"1.5,-2E-03,7,8", "1.5 -2E-03   7 8", "1.5 , -2E-03,  7\t8",
+                             "  1.5\t-2E-03\r\n\r\n7,\n 8  \n"}) {
+        EXPECT_EQ(Walk(text, "VVVVV"), "1.5|-2E-03|7|8|#") << testing::PrintToString(text);
+    }
+    EXPECT_EQ(Walk("1,,3", "VVVV"), "1||3|#");
+    EXPECT_EQ(Walk("7.874, 286.0   \r\nnext line\r\n3 4,\r\n\r\nafter empty", "VVPLVVLLL"),
+              "7.874|286.0|1|next line|3|4|||after empty");  // "4," keeps its line end
+    EXPECT_EQ(Walk("1\r\n\r\nrest", "VLL"), "1||rest");
+    EXPECT_EQ(Walk("\r\n\r\n  42\r\nx", "VPN"), "42|3|4");
+}
 
 constexpr const char* kFileName = "Fe.qrv";
 
@@ -109,16 +155,11 @@ TEST(MaterialFileTest, DisplayTextIsCharacters4To47) {
 }
 
 TEST(MaterialFileTest, ElectronTablesLieInTheEFolderBesideThePFolder) {
-    const std::pair<const char*, const char*> paths[] = {
-        {"p_STC\\Water liquid.stc", "e_STC\\Water liquid.stc"},
-        {"p_QRV\\001 Hydrogen.qrv", "e_QRV\\001 Hydrogen.qrv"},
-        {"p_QRV/x.qrv", "e_QRV/x.qrv"},
-        {"q_STC\\a.stc", ""},
-        {"p_\\a.stc", ""},
-        {"p_STC", ""},
-        {"", ""}};
-    for (const auto& [positrons, electrons] : paths) {
-        EXPECT_EQ(ElectronTablePath(positrons), electrons) << positrons;
+    EXPECT_EQ(ElectronTablePath("p_STC\\Water liquid.stc"), "e_STC\\Water liquid.stc");
+    EXPECT_EQ(ElectronTablePath("p_QRV\\001 Hydrogen.qrv"), "e_QRV\\001 Hydrogen.qrv");
+    EXPECT_EQ(ElectronTablePath("p_QRV/x.qrv"), "e_QRV/x.qrv");
+    for (const char* none : {"q_STC\\a.stc", "p_\\a.stc", "p_STC", ""}) {
+        EXPECT_EQ(ElectronTablePath(none), "") << none;
     }
 }
 
@@ -133,12 +174,7 @@ TEST(MaterialFileTest, HeadIsReadFromTheFirstFourLinesOnly) {
 }
 
 TEST(MaterialFileTest, MalformedFilesAreRefusedAtTheirLineWithNothingToCommit) {
-    struct Refusal {
-        std::string text;
-        int line;
-        std::string fragment;
-    };
-    std::vector<Refusal> refusals = {
+    std::vector<std::tuple<std::string, int, std::string>> refusals = {
         {"", 0, "the file is empty"},
         {Join(Lines(), 3), 3, "the file ends after this line, before the density"},
         {Join(Lines(), 50), 50, "the file ends after this line, before the energy of row 41"},
@@ -163,13 +199,13 @@ TEST(MaterialFileTest, MalformedFilesAreRefusedAtTheirLineWithNothingToCommit) {
         refusals.push_back({Replaced(Field(5, 3), field), 15,
                             '"' + field + "\" is not a number where the total stopping power"});
     }
-    for (const Refusal& refusal : refusals) {
-        SCOPED_TRACE(refusal.fragment);
-        const auto result = ParseMaterialFile(refusal.text, kFileName);
+    for (const auto& [text, line, fragment] : refusals) {
+        SCOPED_TRACE(fragment);
+        const auto result = ParseMaterialFile(text, kFileName);
         EXPECT_FALSE(result.value.has_value());
         EXPECT_EQ(std::tie(result.error.fileName, result.error.line),
-                  std::make_tuple(kFileName, refusal.line));
-        EXPECT_NE(result.error.Message().find(refusal.fragment), std::string::npos)
+                  std::make_tuple(kFileName, line));
+        EXPECT_NE(result.error.Message().find(fragment), std::string::npos)
             << result.error.Message();
     }
 }

@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace velmora {
 namespace {
@@ -98,16 +99,12 @@ TEST(FormatPatternTest, RandomValuesAgreeWithPrintfAndTiesWithIntegerArithmetic)
     for (int k = 0; k < 20000; ++k) {
         const double v = mantissa(random) * std::pow(10.0, exponent(random));
         const double w = mantissa(random) * std::pow(10.0, smallExponent(random));
-        const struct {
-            double value;
-            const char *pattern, *printfFormat;
-        } sameRounding[] = {{v, "0.0000E+00", "%.4E"},
-                            {v, "0.000E+00", "%.3E"},
-                            {w, "#0.000", "%.3f"},
-                            {w, "##0.0", "%.1f"}};
-        for (const auto& c : sameRounding) {
-            std::snprintf(expected, sizeof expected, c.printfFormat, c.value);
-            ASSERT_EQ(FormatPattern(c.value, c.pattern), expected) << c.pattern;
+        for (const auto& [value, pattern, format] : {std::tuple{v, "0.0000E+00", "%.4E"},
+                                                     {v, "0.000E+00", "%.3E"},
+                                                     {w, "#0.000", "%.3f"},
+                                                     {w, "##0.0", "%.1f"}}) {
+            std::snprintf(expected, sizeof expected, format, value);
+            ASSERT_EQ(FormatPattern(value, pattern), expected) << pattern;
         }
         const long long s = sixteenths(random), units = (s * 625 + 5) / 10;
         std::snprintf(expected, sizeof expected, "%lld.%03lld", units / 1000, units % 1000);
@@ -120,15 +117,13 @@ TEST(FormatPatternTest, RandomValuesAgreeWithPrintfAndTiesWithIntegerArithmetic)
 }
 
 TEST(ReadNumberTest, GrammarAfterRemovingBlanksTabsAndLineFeeds) {
-    const struct {
-        const char* text;
-        double expected;
-    } cases[] = {{" 0.1 ", 0.1},   {"-0.1", -0.1},      {"1E3", 1000},      {"10 MeV", 10},
-                 {"1 000", 1000},  {".5", 0.5},         {"2.5MeV", 2.5},    {"+.5", 0.5},
-                 {"5.e2", 500},    {"1.2.3", 1.2},      {"1E-2", 0.01},     {"1e - 2", 0.01},
-                 {"1\t0\n0", 100}, {" - 0 . 1 ", -0.1}, {"2.6989", 2.6989}, {"-1e999", -kInf}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadNumber(c.text), c.expected) << '"' << c.text << '"';
+    const std::pair<const char*, double> cases[] = {
+        {" 0.1 ", 0.1},   {"-0.1", -0.1},      {"1E3", 1000},      {"10 MeV", 10},
+        {"1 000", 1000},  {".5", 0.5},         {"2.5MeV", 2.5},    {"+.5", 0.5},
+        {"5.e2", 500},    {"1.2.3", 1.2},      {"1E-2", 0.01},     {"1e - 2", 0.01},
+        {"1\t0\n0", 100}, {" - 0 . 1 ", -0.1}, {"2.6989", 2.6989}, {"-1e999", -kInf}};
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ReadNumber(text), expected) << '"' << text << '"';
     }
     // No leading number (no inf, nan or hexadecimal forms), or one below the double range.
     for (const char* zero : {"", "abc", "-", ".", "e5", ".e5", "--1", "0x10", "inf", "-inf", "nan",

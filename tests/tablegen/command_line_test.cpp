@@ -1,14 +1,18 @@
-// The program's command line: custom materials written into a folder (with their electron tables
-// beside them when asked), the bundled sets into their folders, bad input refused with a message
-// and no file, existing files kept unless --force.
+// Custom materials: compositions from chemical formulas or typed weight fractions and the refusal
+// of bad input; the program's command line, custom materials written into a folder (with their
+// electron tables beside them when asked), the bundled sets into their folders, bad input refused
+// with a message and no file, existing files kept unless --force.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <sstream>
 
+#include "tablegen/composition.h"
 #include "tablegen/tablegen_app.h"
+#include "tablegen/tablegen_error.h"
 #include "tablegen_test_support.h"
 
 namespace velmora::tablegen {
@@ -17,6 +21,55 @@ namespace {
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
 
+// The weight fractions by Z of a formula, or of typed fractions when the text has a colon; each
+// element must come once.
+std::map<int, double> Fractions(const std::string& text) {
+    const ElementTable& elements = testing::Reference().elements;
+    std::map<int, double> byZ;
+    for (const Component& c : text.find(':') == std::string::npos
+                                  ? ParseFormula(text, elements)
+                                  : ParseWeightFractions(text, elements)) {
+        EXPECT_TRUE(byZ.emplace(c.z, c.weightFraction).second) << text << " lists Z " << c.z;
+    }
+    return byZ;
+}
+
+// Repeated elements merged, groups multiplied and nested, decimal counts, typed fractions by
+// symbol or atomic number, and fractions within the tolerance scaled to add up to exactly 1.
+TEST(TablegenComposition, FormulasAndTypedFractionsGiveWeightFractions) {
+    const double li = 6.941, f = 18.9984032;  // the atomic weights of the reference table
+    const std::vector<std::pair<std::string, std::map<int, double>>> cases = {
+        {"LiF", {{3, li / (li + f)}, {9, f / (li + f)}}},
+        {"CH3CH2OH", Fractions("C2H6O")},
+        {"Ca(OH)2", Fractions("CaO2H2")},
+        {"Ca((O)(H))2", Fractions("CaO2H2")},
+        {"Ca0.5OH", Fractions("CaO2H2")},
+        {"H:0.111894, O:0.888106", {{1, 0.111894}, {8, 0.888106}}},
+        {"1:0.111894,8:0.888106", {{1, 0.111894}, {8, 0.888106}}},
+        {"H:0.1115,O:0.8880", {{1, 0.1115 / 0.9995}, {8, 0.8880 / 0.9995}}},
+    };
+    for (const auto& [text, expected] : cases) {
+        const std::map<int, double> actual = Fractions(text);
+        ASSERT_EQ(actual.size(), expected.size()) << text;
+        for (const auto& [z, fraction] : expected) {
+            EXPECT_NEAR(actual.count(z) ? actual.at(z) : 0.0, fraction, 1e-12)
+                << text << " Z " << z;
+        }
+    }
+}
+
+// Unknown elements, malformed formulas, fractions not adding up to 1 within the tolerance either
+// way, repeated elements, and fractions that are not positive numbers.
+TEST(TablegenComposition, RefusesBadInput) {
+    for (const char* bad :
+         {"Xx2",         "h2o",          "H2O)",         "Ca(OH",       "()",      "",
+          "  ",          "H0",           "H2-O",         "H..2",        "2H",      "H:0.5,O:0.4",
+          "H:0.6,O:0.6", "H:0.1,Xy:0.9", "H:0.1,99:0.9", "H:0.1,H:0.9", "H:0,O:1", "H:abc,O:0.9",
+          "H0.1,O:0.9",  "H:0.1,O:0.9,"}) {
+        EXPECT_THROW(Fractions(bad), TablegenError) << bad;
+    }
+}
+
 // A material of density 1 and I = 75 eV, computed from the source tree's reference inputs;
 // options given later override these.
 Args Material(const Args& more, const std::string& name = "Water, custom") {
@@ -24,6 +77,10 @@ Args Material(const Args& more, const std::string& name = "Water, custom") {
     args.push_back(testing::SourcePath("data/reference").string());
     args.insert(args.end(), more.begin(), more.end());
     return args;
+}
+
+std::ptrdiff_t FileCount(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), {});
 }
 
 class TablegenCommandLineTest : public ::testing::Test {
@@ -38,7 +95,6 @@ class TablegenCommandLineTest : public ::testing::Test {
         err_.str("");
         return RunTablegen(all, out_, err_, folder_);
     }
-    std::ptrdiff_t FileCount() const { return std::distance(fs::directory_iterator(folder_), {}); }
 
     const fs::path folder_ = fs::temp_directory_path() /
                              ("velmora-tablegen-test-" + std::to_string(getpid()) + "-" +
@@ -68,23 +124,6 @@ TEST_F(TablegenCommandLineTest, DefaultFolderIsTheCurrentDataFolderOrTheUsersOwn
     fs::current_path(previous);
 }
 
-// Water by weight fractions equals the bundled water except for its name; writing it again by
-// formula needs --force; --file-name names the file.
-TEST_F(TablegenCommandLineTest, WritesCustomMaterialsByWeightFractionsOrFormula) {
-    ASSERT_EQ(Run(Material({"--composition", "H:0.111894,O:0.888106"})), 0) << err_.str();
-    const std::string custom = ReadTextFile(folder_ / "Water custom.stc");
-    const std::string bundled = ReadTextFile(testing::SourcePath("data/p_STC/Water liquid.stc"));
-    EXPECT_EQ(custom.substr(custom.find("\r\n")), bundled.substr(bundled.find("\r\n")));
-    EXPECT_EQ(Run(Material({"--formula", "H2O", "--density", "1.2"})), 1);
-    EXPECT_NE(err_.str().find("exists already"), std::string::npos);
-    EXPECT_EQ(ReadTextFile(folder_ / "Water custom.stc"), custom);
-    EXPECT_EQ(Run(Material({"--formula", "H2O", "--density", "1.2", "--force"})), 0) << err_.str();
-    EXPECT_NE(ReadTextFile(folder_ / "Water custom.stc"), custom);
-    EXPECT_EQ(FileCount(), 1);  // no temporary file left behind
-    ASSERT_EQ(Run(Material({"--formula", "LiF", "--file-name", "LiF test"}, "LiF")), 0);
-    EXPECT_TRUE(fs::exists(folder_ / "LiF test.stc"));
-}
-
 TEST_F(TablegenCommandLineTest, BadInputGivesAMessageAndNoFile) {
     const std::vector<std::pair<Args, std::string>> cases = {
         {Material({"--formula", "LiXx"}), "unknown element 'Xx'"},
@@ -110,66 +149,66 @@ TEST_F(TablegenCommandLineTest, BadInputGivesAMessageAndNoFile) {
     for (const auto& [args, expected] : cases) {
         EXPECT_EQ(Run(args), 1) << expected;
         EXPECT_NE(err_.str().find(expected), std::string::npos) << err_.str();
-        EXPECT_EQ(FileCount(), 0) << expected;
+        EXPECT_EQ(FileCount(folder_), 0) << expected;
     }
 }
 
-// --with-electrons: the electron table under the same name in e_STC beside p_STC (made when
-// missing), equal to the bundled electron water but for its name; --force covers both files, and a
-// refusal because of either file writes neither.
-TEST_F(TablegenCommandLineTest, WritesTheElectronTableBesideThePositronTable) {
+// Water by weight fractions equals the bundled water but for its name, and with --with-electrons
+// its electron table in e_STC beside p_STC (made when missing) the bundled electron water. A
+// refusal because of either file writes neither; --force covers both; --file-name names the file.
+TEST_F(TablegenCommandLineTest, WritesCustomMaterialsWithTheirElectronTablesBeside) {
     fs::create_directories(folder_ / "data/p_STC");
     const fs::path positron = folder_ / "data/p_STC/Water custom.stc",
                    electron = folder_ / "data/e_STC/Water custom.stc";
-    const Args args = {"--composition", "H:0.111894,O:0.888106", "--with-electrons", "--output-dir",
-                       (folder_ / "data/p_STC/").string()};
-    ASSERT_EQ(Run(Material(args)), 0) << err_.str();
-    const std::string first = ReadTextFile(electron);
-    const std::string bundled = ReadTextFile(testing::SourcePath("data/e_STC/Water liquid.stc"));
-    EXPECT_EQ(first.substr(first.find("\r\n")), bundled.substr(bundled.find("\r\n")));
-    EXPECT_EQ(ReadTextFile(positron).find("Positrons"), first.find("Electrons"));
-    Args forced = args;
-    forced.push_back("--force");
+    const auto beside = [this](Args more) {
+        more.insert(more.end(),
+                    {"--with-electrons", "--output-dir", (folder_ / "data/p_STC/").string()});
+        return Material(more);
+    };
+    const auto likeBundledWater = [](const fs::path& file) {
+        const fs::path folder = testing::SourcePath("data") / file.parent_path().filename();
+        const std::string ours = ReadTextFile(file),
+                          bundled = ReadTextFile(folder / "Water liquid.stc");
+        return ours.substr(ours.find("\r\n")) == bundled.substr(bundled.find("\r\n"));
+    };
+    const Args water = {"--composition", "H:0.111894,O:0.888106", "--force"},
+               denser = {"--formula", "H2O", "--density", "1.2", "--force"};
+    ASSERT_EQ(Run(beside(water)), 0) << err_.str();
     for (const fs::path& missing : {fs::path(), positron, electron}) {
-        if (!missing.empty()) {
-            fs::remove(missing);
-        }
-        EXPECT_EQ(Run(Material(args)), 1) << missing;
+        fs::remove(missing);
+        EXPECT_EQ(Run(beside({denser.begin(), denser.end() - 1})), 1) << missing;
         EXPECT_NE(err_.str().find("exists already"), std::string::npos) << err_.str();
-        EXPECT_EQ(fs::exists(positron), missing != positron);
-        EXPECT_EQ(fs::exists(electron), missing != electron);
-        ASSERT_EQ(Run(Material(forced)), 0) << err_.str();
+        for (const fs::path& file : {positron, electron}) {  // kept as they were, or still missing
+            EXPECT_EQ(fs::exists(file) && likeBundledWater(file), missing != file) << file;
+        }
+        ASSERT_EQ(Run(beside(water)), 0) << err_.str();
     }
-    const std::string positronText = ReadTextFile(positron);
-    forced.insert(forced.end(), {"--density", "1.2"});
-    ASSERT_EQ(Run(Material(forced)), 0) << err_.str();
-    EXPECT_NE(ReadTextFile(positron), positronText);
-    EXPECT_NE(ReadTextFile(electron), first);
+    ASSERT_EQ(Run(beside(denser)), 0) << err_.str();
+    EXPECT_FALSE(likeBundledWater(positron) || likeBundledWater(electron));
     for (const char* sub : {"data/p_STC", "data/e_STC"}) {  // no temporary file left behind
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / sub), {}), 1) << sub;
+        EXPECT_EQ(FileCount(folder_ / sub), 1) << sub;
     }
+    ASSERT_EQ(Run(Material({"--formula", "LiF", "--file-name", "LiF test"}, "LiF")), 0);
+    EXPECT_TRUE(fs::exists(folder_ / "LiF test.stc"));
 }
 
 // --all --electrons writes the electron set alone, --all --with-electrons both sets (as
 // scripts/regenerate-data does); every file equals the committed one, and the electron tables
 // never land in the positron folders.
 TEST_F(TablegenCommandLineTest, AllWritesTheSetsIntoTheirOwnFolders) {
-    const std::vector<std::pair<Args, std::set<std::string>>> cases = {
-        {{"--electrons"}, {"e_QRV", "e_STC"}},
-        {{"--with-electrons"}, {"e_QRV", "e_STC", "p_QRV", "p_STC"}}};
-    for (const auto& [more, folders] : cases) {
+    const std::vector<std::pair<std::string, std::set<std::string>>> cases = {
+        {"--electrons", {"e_QRV", "e_STC"}},
+        {"--with-electrons", {"e_QRV", "e_STC", "p_QRV", "p_STC"}}};
+    for (const auto& [option, folders] : cases) {
         fs::remove_all(folder_);
-        Args args = {"--all", "--reference", testing::SourcePath("data/reference").string()};
-        args.insert(args.end(), more.begin(), more.end());
-        ASSERT_EQ(Run(args), 0) << err_.str();
+        ASSERT_EQ(Run({"--all", option, "--reference", testing::SourcePath("data/reference")}), 0)
+            << err_.str();
         std::set<std::string> written;
         for (const auto& entry : fs::directory_iterator(folder_)) {
             const std::string name = entry.path().filename().string();
             written.insert(name);
             const fs::path committed = testing::SourcePath("data/" + name);
-            EXPECT_EQ(std::distance(fs::directory_iterator(entry.path()), {}),
-                      std::distance(fs::directory_iterator(committed), {}))
-                << name;
+            EXPECT_EQ(FileCount(entry.path()), FileCount(committed)) << name;
             for (const auto& file : fs::directory_iterator(entry.path())) {
                 EXPECT_EQ(ReadTextFile(file.path()),
                           ReadTextFile(committed / file.path().filename()))

@@ -1,7 +1,14 @@
 // The written file: 91 CR LF lines, the header, five aligned four-digit values per data row that
-// read back as the values meant, and the eight-character number form.
+// read back as the values meant, and the eight-character number form. The committed tables in
+// data/p_QRV, data/p_STC, data/e_QRV and data/e_STC are exactly what the generator writes, and
+// their names are unique and sort sensibly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "tablegen/bundled_set.h"
 #include "tablegen/material_file_text.h"
 #include "tablegen/short_scientific.h"
 #include "tablegen/tablegen_error.h"
@@ -10,17 +17,15 @@
 namespace velmora::tablegen {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::Reference;
 
 TEST(TablegenShortScientific, RoundsToFourDigitsInEightCharacters) {
-    const std::vector<std::pair<double, std::string>> cases = {{24.8349, "2.483E+1"},
-                                                               {24.8351, "2.484E+1"},
-                                                               {0.000999961, "1.000E-3"},  // carry
-                                                               {1.234e-9, "1.234E-9"},
-                                                               {9.9994e9, "9.999E+9"}};
-    for (const auto& [value, text] : cases) {
-        EXPECT_EQ(FormatShortScientific(value), text);
+    std::string texts;  // 0.000999961 carries into the next digit
+    for (double value : {24.8349, 24.8351, 0.000999961, 1.234e-9, 9.9994e9}) {
+        texts += FormatShortScientific(value) + "|";
     }
+    EXPECT_EQ(texts, "2.483E+1|2.484E+1|1.000E-3|1.234E-9|9.999E+9|");
     for (double bad : {0.0, -1.0, 1e-10, 9.9996e9, std::nan(""), HUGE_VAL}) {
         EXPECT_THROW(FormatShortScientific(bad), TablegenError) << bad;
     }
@@ -71,6 +76,45 @@ TEST(TablegenMaterialFile, RefusesNamesThatWouldBreakTheLayout) {
              "", "   ", "Water\r\nliquid", "Wasser\xC3\xA4", std::string(81, 'x')}) {
         EXPECT_THROW(MaterialFileText({bad, {}, 1.0, 75.0}, table, Reference(), {}), TablegenError);
     }
+}
+
+// Both sets: the positron tables in p_QRV and p_STC, the electron tables of the same materials
+// under the same names in e_QRV and e_STC. Generating both takes a fraction of a second. Names are
+// unique even where file systems ignore case; element files start with their Z as "006 ".
+TEST(BundledSet, CommittedFilesAreExactlyWhatTheGeneratorWritesUnderUniqueNames) {
+    std::map<std::string, std::set<std::string>> expected, committed;
+    std::set<std::string> folded, materialNames;
+    for (const Particle particle : {Particle::kPositron, Particle::kElectron}) {
+        for (const BundledFile& file : BundledFiles(Reference(), particle)) {
+            expected[file.folder].insert(file.fileName);
+            const fs::path path = testing::SourcePath("data/" + file.folder + "/" + file.fileName);
+            ASSERT_TRUE(fs::exists(path)) << path << " is missing: run scripts/regenerate-data";
+            EXPECT_EQ(ReadTextFile(path), BundledFileText(file, Reference(), {particle}))
+                << path << " differs from the generator's output: run scripts/regenerate-data";
+            std::string lower = file.folder + "/" + file.fileName;
+            std::transform(lower.begin(), lower.end(), lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            EXPECT_TRUE(folded.insert(lower).second) << lower;
+            EXPECT_TRUE(materialNames.insert(file.folder[0] + file.material.name).second) << path;
+            if (file.folder.ends_with("_QRV")) {
+                const int z = file.material.composition.at(0).z;
+                EXPECT_EQ(file.fileName.substr(0, 4), std::to_string(1000 + z).substr(1) + " ");
+            }
+        }
+    }
+    for (const auto& [folder, names] : expected) {  // and no stale tables
+        for (const auto& entry : fs::directory_iterator(testing::SourcePath("data/" + folder))) {
+            if (entry.path().extension() == kElementExtension ||
+                entry.path().extension() == kCompoundExtension) {
+                committed[folder].insert(entry.path().filename().string());
+            }
+        }
+    }
+    EXPECT_EQ(committed, expected);
+    EXPECT_EQ(std::make_pair(expected["p_QRV"].size(), expected["p_STC"].size()),
+              std::make_pair(98ul, 181ul));
+    EXPECT_EQ(expected["e_QRV"], expected["p_QRV"]);
+    EXPECT_EQ(expected["e_STC"], expected["p_STC"]);
 }
 
 }  // namespace
