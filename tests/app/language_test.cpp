@@ -39,28 +39,25 @@ TEST(LanguageTest, TheOptionWinsOverTheVariableAndAnUnknownNameGivesTheDesignedT
         const LanguageChoice choice =
             ChooseLanguage(QStringList{"velmora"} + c.arguments, variable);
         EXPECT_EQ(choice.language, c.language);
-        if (*c.warning == '\0') {
-            EXPECT_TRUE(choice.warning.isEmpty()) << choice.warning.toStdString();
-        } else {
-            EXPECT_TRUE(choice.warning.startsWith("velmora: ") &&
-                        choice.warning.contains(QString::fromUtf8(c.warning)) &&
-                        choice.warning.endsWith("the default interface is shown.") &&
-                        !choice.warning.contains('\n'))
-                << choice.warning.toStdString();
-        }
+        const QString& w = choice.warning;
+        EXPECT_TRUE(*c.warning
+                        ? w.startsWith("velmora: ") && w.contains(QString::fromUtf8(c.warning)) &&
+                              w.endsWith("the default interface is shown.") && !w.contains('\n')
+                        : w.isEmpty())
+            << w.toStdString();
     }
 }
 
 TEST(LanguageTest, EnglishIsLoadedFromTheProgramAndTheDesignedTextsComeBack) {
-    const auto startButton = [] {
-        return QCoreApplication::translate("velmora::TitleWindow", "質量阻止能・飛程");
-    };
-    ASSERT_TRUE(UseLanguage(Language::English));
-    EXPECT_EQ(startButton(), "Stopping powers");
-    ASSERT_TRUE(UseLanguage(Language::English));  // choosing it again changes nothing
-    EXPECT_EQ(startButton(), "Stopping powers");
-    ASSERT_TRUE(UseLanguage(Language::Designed));
-    EXPECT_EQ(startButton(), QStringLiteral("質量阻止能・飛程"));
+    const char* start = "質量阻止能・飛程";
+    // Choosing English again changes nothing.
+    for (const auto& [language, shown] : {std::pair{Language::English, "Stopping powers"},
+                                          {Language::English, "Stopping powers"},
+                                          {Language::Designed, start}}) {
+        ASSERT_TRUE(UseLanguage(language));
+        EXPECT_EQ(QCoreApplication::translate("velmora::TitleWindow", start),
+                  QString::fromUtf8(shown));
+    }
 }
 
 }  // namespace
