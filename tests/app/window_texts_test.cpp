@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTranslator>
 #include <functional>
@@ -24,12 +25,9 @@ namespace {
 
 // Kana, kanji, Japanese punctuation (the ideographic space included) and full-width forms.
 bool HasJapanese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x31F0 && u <= 0x31FF) ||
-               (u >= 0x3400 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) ||
-               (u >= 0xFF00 && u <= 0xFFEF);
-    });
+    static const QRegularExpression japanese(
+        QString::fromUtf16(u"[\u3000-\u30FF\u31F0-\u31FF\u3400-\u9FFF\uF900-\uFAFF\uFF00-\uFFEF]"));
+    return text.contains(japanese);
 }
 
 // The windows as a run that loaded a material and opened every window shows them.
@@ -295,8 +293,9 @@ void Choose(FileListBox& list, const char* fileName) {
     list.setCurrentRow(list.row(matches.first()));
 }
 
-// The table window over a loaded material, with the start, end and interval boxes typed.
-IntervalTableWindow& TableWindowWith(const char* start, const char* end, const char* interval) {
+// The table window over a loaded material with the boxes typed, then Calculation, or Save with the
+// file name when one is given.
+void Table(const char* start, const char* end, const char* interval, const char* save = nullptr) {
     Choose(*mainWindow().elementList, "m.qrv");
     mainWindow().okButton->click();
     mainWindow().intervalTableButton->click();
@@ -304,17 +303,8 @@ IntervalTableWindow& TableWindowWith(const char* start, const char* end, const c
     window.startEnergyBox->SetText(start);
     window.endEnergyBox->SetText(end);
     window.intervalBox->SetText(interval);
-    return window;
-}
-
-void Calculate(const char* start, const char* end, const char* interval) {
-    TableWindowWith(start, end, interval).calculateButton->click();
-}
-
-void SaveAs(const char* name) {
-    IntervalTableWindow& window = TableWindowWith("0.1", "10", "0.1");
-    window.fileNameBox->SetText(QString::fromUtf8(name));
-    window.saveButton->click();
+    window.fileNameBox->SetText(QString::fromUtf8(save ? save : ""));
+    (save ? window.saveButton : window.calculateButton)->click();
 }
 
 TEST_F(WindowTextsTest, EveryMessageIsInTheChosenLanguage) {
@@ -350,36 +340,37 @@ TEST_F(WindowTextsTest, EveryMessageIsInTheChosenLanguage) {
              mainWindow().energyBox->onKeyPress(13);
          },
          "This energy is out of range."},
-        {[] { Calculate("0.1", "", "0.1"); }, "入力されていない項目があります",
+        {[] { Table("0.1", "", "0.1"); }, "入力されていない項目があります",
          "Some boxes have not been filled in."},
-        {[] { SaveAs(""); }, "入力されていない項目があります",
+        {[] { Table("0.1", "10", "0.1", ""); }, "入力されていない項目があります",
          "Some boxes have not been filled in."},
-        {[] { SaveAs("a/b"); },
+        {[] { Table("0.1", "10", "0.1", "a/b"); },
          "The file name must not contain \\ / : * ? \" < > | or control characters."},
         {[] {
-             IntervalTableWindow& window = TableWindowWith("0.1", "10", "0.1");
+             Table("0.1", "10", "0.1");
              SharedMaterialTable() = MaterialTable{};
-             window.calculateButton->click();
+             intervalTableWindow().calculateButton->click();
          },
          "No material table has been loaded."},
-        {[] { Calculate("1e400", "10", "0.1"); },
+        {[] { Table("1e400", "10", "0.1"); },
          "The energies entered are too large to compute with."},
-        {[] { Calculate("0.1", "10", "0"); }, "The energy interval must not be zero."},
-        {[] { Calculate("0", "10", "0.1"); },
-         "The start and end energies must be greater than 0 MeV."},
+        {[] { Table("0.1", "10", "0"); }, "The energy interval must not be zero."},
+        {[] { Table("0", "10", "0.1"); }, "The start and end energies must be greater than 0 MeV."},
         // (1e-297 keV - 3000 keV) / -1000 keV rounds to 3: row 4 falls on 0 MeV.
-        {[] { Calculate("3", "1e-300", "-1"); },
+        {[] { Table("3", "1e-300", "-1"); },
          "Every energy of the table must be greater than 0 MeV (row 4 of the table would be at 0 "
          "MeV)."},
-        {[] { Calculate("500", "2000", "100"); },
+        {[] { Table("500", "2000", "100"); },
          "The energies must not exceed the last energy of the material's table, 1000 MeV (row 7 "
          "of the table would be at 1100 MeV)."},
         // Log-log below the table: the radiative stopping power (0.01 E) underflows to zero.
-        {[] { Calculate("1e-322", "1e-322", "1"); },
+        {[] { Table("1e-322", "1e-322", "1"); },
          "The stopping powers cannot be computed at this energy (row 1 of the table would be at ",
          nullptr, Compared::Start},
-        {[] { SaveAs("table"); }, "ファイルを保存しました", "The file has been saved."},
-        {[] { SaveAs("folder"); }, "The file could not be saved:\n", nullptr, Compared::Start},
+        {[] { Table("0.1", "10", "0.1", "table"); }, "ファイルを保存しました",
+         "The file has been saved."},
+        {[] { Table("0.1", "10", "0.1", "folder"); }, "The file could not be saved:\n", nullptr,
+         Compared::Start},
     };
     for (const Interface chosen : {Interface::Designed, Interface::English, Interface::Bracketed}) {
         const InterfaceIn in(chosen);

@@ -13,7 +13,7 @@
 namespace velmora::testing {
 namespace {
 
-const QColor kYellow(255, 255, 0), kWhite(255, 255, 255), kNavy(0, 0, 128);
+const QColor kYellow(255, 255, 0);
 
 // A value as a material file holds it: four significant digits.
 double AsInFile(double value) {
@@ -37,20 +37,19 @@ class ElectronComparisonTest : public GraphTest {
     // Writes the positron table as p_QRV/test.qrv and, when given, the electron one beside it.
     void Load(const TestMaterial& positrons, const TestMaterial* electrons) {
         QFile::remove("e_QRV/test.qrv");
-        if (electrons) {
+        if (electrons)
             WriteMaterialFile("e_QRV", "test.qrv", *electrons);
-        }
         LoadWithOk(positrons);
     }
     static void SetCompare(bool on) { graphWindow().compareAction->setChecked(on); }
 
-    // How many points along the curve through rows 20..60 show yellow within two pixels above or
-    // below: on a dashed curve some do and some do not.
+    // How many points along the curve through rows 20..50 (inside both frames) show yellow within
+    // two pixels above or below: on a dashed curve some do and some do not.
     static std::pair<int, int> PointsShowing(const PictureBox& graph, const TestMaterial& m,
                                              const std::array<double, 82>& values, int decades) {
         const double ln10 = std::log(10.0);
         int with = 0, without = 0;
-        for (int row = 20; row < 60; ++row) {
+        for (int row = 20; row < 50; ++row) {
             for (double t = 0; t < 1; t += 0.125) {
                 const QPoint at = graph.ToPixel(
                     std::log(m.energy[row]) * (1 - t) + std::log(m.energy[row + 1]) * t + 2 * ln10,
@@ -98,23 +97,23 @@ TEST_F(ElectronComparisonTest, DashedElectronCurvesComeAndGoWithTheComparison) {
     Load(positrons, &electrons);
     const PictureBox& upper = *graphWindow().stoppingPowerGraph;
     const PictureBox& lower = *graphWindow().rangeGraph;
-    const auto electronColumns = [&] {
+    const auto electronPoints = [&] {
         return std::pair(PointsShowing(lower, electrons, electrons.range, 4),
                          PointsShowing(upper, electrons, electrons.collision, 3));
     };
     // The main legend, without its sample lines' neighbourhood: never overdrawn.
     const QRect legend = QRect(upper.ToPixel(1.8, 13.2), upper.ToPixel(9.0, 10.0)).normalized();
     const QImage legendBefore = upper.Surface().copy(legend);
-    const auto [rangeOff, collisionOff] = electronColumns();
+    const auto [rangeOff, collisionOff] = electronPoints();
     EXPECT_EQ(rangeOff.first + collisionOff.first, 0);
 
     graphWindow().ReadOut(*graphWindow().stoppingPowerGraph, 5.0f, 5.0f);
     ASSERT_EQ(CursorLinesShown(), 6);
     SetCompare(true);
-    for (const auto& [with, without] : {electronColumns().first, electronColumns().second}) {
-        EXPECT_GT(with, 80);     // along the curve, dash after dash ...
-        EXPECT_GT(without, 40);  // ... with gaps between them
-    }
+    const auto [range, collision] = electronPoints();
+    EXPECT_GT(range.first, 80);      // along the curve, dash after dash ...
+    EXPECT_GT(range.second, 40);     // ... with gaps between them (solid: none)
+    EXPECT_GT(collision.first, 40);  // in part under the electrons' total, drawn after it
     EXPECT_EQ(upper.Surface().copy(legend), legendBefore);
     // The cursor stays where it was and the read-out still snaps to the positron rows.
     EXPECT_EQ(CursorLinesShown(), 6);
@@ -126,9 +125,9 @@ TEST_F(ElectronComparisonTest, DashedElectronCurvesComeAndGoWithTheComparison) {
     // The comparison stays on for the next material, until it is turned off.
     Load(positrons, &electrons);
     EXPECT_TRUE(graphWindow().ComparingWithElectrons() && graphWindow().compareAction->isChecked());
-    EXPECT_GT(electronColumns().first.first, 80);
+    EXPECT_GT(electronPoints().first.first, 80);
     SetCompare(false);
-    EXPECT_EQ(electronColumns().first.first + electronColumns().second.first, 0);
+    EXPECT_EQ(electronPoints().first.first + electronPoints().second.first, 0);
 }
 
 // Saved pictures load again at their sizes, a failed save leaves no file; the copied table holds
@@ -140,15 +139,13 @@ TEST_F(ElectronComparisonTest, SavedPicturesLoadAgainAndTheCopiedTableHoldsTheFi
     SetCompare(true);
     GraphWindow& graph = graphWindow();
     QString proposed;
-    const auto saveAs = [&](const QString& path, const QString& filterStart) {
-        SetSaveFileHandler([&proposed, path, filterStart](const QString&, const QString& offered,
-                                                          const QStringList& filters) {
+    // Answers the dialog with the path and the one filter that contains the given part.
+    const auto saveAs = [&](const QString& path, const QString& filter) {
+        SetSaveFileHandler([&proposed, path, filter](const QString&, const QString& offered,
+                                                     const QStringList& filters) {
             proposed = offered;
-            for (const QString& filter : filters) {
-                if (filter.startsWith(filterStart))
-                    return SaveFileChoice{path, filter};
-            }
-            return SaveFileChoice{};
+            EXPECT_EQ(filters.filter(filter).size(), 1) << filter.toStdString();
+            return SaveFileChoice{path, filters.filter(filter).value(0)};
         });
         graph.SaveGraphsAs();
     };
