@@ -20,7 +20,6 @@ class StartupTest : public ProgramTest {
         WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
         titleWindow().Show();  // the title window alone, as the program starts
     }
-    // The start button, then iron chosen and loaded.
     static MainWindow& StartAndLoad() {
         titleWindow().startButton->click();
         mainWindow().elementList->setCurrentRow(0);
@@ -29,9 +28,8 @@ class StartupTest : public ProgramTest {
     }
 };
 
-// Back hides without clearing; a new start empties the main window but keeps the table: the five
-// query boxes answer a typed energy from the material loaded last, and OK refuses, changing
-// nothing.
+// Back hides without clearing; a new start empties the main window but keeps the table: the query
+// answers from the material loaded last, and OK refuses, changing nothing.
 TEST_F(StartupTest, BackThenStartClearsTheMainWindowButTheQueryAnswersFromTheTableKept) {
     EXPECT_FALSE(MainWindowExists() || GraphWindowExists() || ReferenceWindowExists() ||
                  TermWindowExists() || IntervalTableWindowExists());
@@ -53,7 +51,7 @@ TEST_F(StartupTest, BackThenStartClearsTheMainWindowButTheQueryAnswersFromTheTab
     const std::vector<TextBox*> boxes = {
         main.materialNameBox, main.densityBox,   main.meanExcitationBox, main.energyBox,
         main.collisionBox,    main.radiativeBox, main.totalBox,          main.rangeBox};
-    for (size_t i = 3; i < boxes.size(); ++i)
+    for (size_t i = 3; i < boxes.size(); ++i)  // the five query boxes
         EXPECT_TRUE(boxes[i]->Enabled());
     main.energyBox->SetFocus();
     QTest::keyClicks(main.energyBox, "1");

@@ -1,6 +1,5 @@
-// Every text the program shows: the windows' fixed texts exactly as designed, each within its
-// control; the graphs' printed labels and cursor lines; the same in English, where no text holds
-// Japanese; and every message the program can show, in both languages.
+// Every text the program shows, as designed and in English: the windows' fixed texts, each within
+// its control, the graphs' printed labels and cursor lines, and every message.
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
@@ -39,9 +38,8 @@ std::vector<QWidget*> EveryWindow() {
             &mainWindow(),  &graphWindow(),     &intervalTableWindow()};
 }
 
-// Each text of a window that a person sees or a screen reader speaks, named by where it stands:
-// the caption, then per control its label or button text, tool tip, accessible name and
-// description, and what the graphs print. List rows and text boxes hold data, not texts.
+// Each text of a window that a person sees or a screen reader speaks, named by where it stands.
+// List rows and text boxes hold data, not texts of the program.
 using Texts = std::vector<std::pair<std::string, QString>>;
 Texts TextsOf(const QWidget& window) {
     Texts texts = {{"caption", window.windowTitle()}};
@@ -84,9 +82,8 @@ std::string FixedTexts(const Texts& texts, bool withLabels) {
     return CaptionThenSorted(fixed);
 }
 
-// What a label's or button's text lacks of room, in pixels: a label's text must fit inside the
-// label and the label inside its window; a button's icon, the gap after it and its text inside the
-// button's frame.
+// What texts lack of room, in pixels: a label's text inside the label and the label inside its
+// window; a button's icon, the gap after it and its text inside the button's frame.
 std::string Crowded(const QWidget& window) {
     std::string crowded;
     const auto note = [&crowded](const char* kind, const QString& text, int lacking) {

@@ -34,7 +34,7 @@ TestMaterial ElectronsOf(const TestMaterial& positrons) {
 
 class ElectronComparisonTest : public GraphTest {
   protected:
-    // Writes the positron table as p_QRV/test.qrv and, when given, the electron one beside it.
+    // The positron table and, when given, the electron one beside it.
     void Load(const TestMaterial& positrons, const TestMaterial* electrons) {
         QFile::remove("e_QRV/test.qrv");
         if (electrons)

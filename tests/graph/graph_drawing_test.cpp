@@ -44,7 +44,6 @@ TEST_F(GraphDrawingTest, CurvesWhereTheyMapRedrawnOnEveryOkAndHiddenUnderTheLege
     // A csda range of exactly 1 g/cm2 (row 33, 1 MeV) lies on y = 4 ln 10 of the lower graph.
     EXPECT_EQ(At(lower, EnergyX(1.0), 4 * kLn10), kYellow);
     EXPECT_EQ(At(lower, 10.0, 4 * kLn10), kGrey);
-    // White frames on a navy background.
     EXPECT_EQ(At(upper, 11.5, 5.0), kWhite);
     EXPECT_EQ(At(lower, 5.0, 13.8), kWhite);
     EXPECT_EQ(At(lower, 11.8, 5.0), kNavy);
