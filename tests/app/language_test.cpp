@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <tuple>
 
 #include "app/language.h"
 
@@ -11,13 +12,9 @@ namespace {
 TEST(LanguageTest, TheOptionWinsOverTheVariableAndAnUnknownNameGivesTheDesignedTexts) {
     constexpr auto kDesigned = Language::Designed;
     constexpr auto kEnglish = Language::English;
-    struct Case {
-        QStringList arguments;  // after the program
-        const char* variable;
-        Language language;
-        const char* warning;  // a part of it; empty when there must be none
-    };
-    const Case cases[] = {
+    // The arguments after the program, VELMORA_LANGUAGE, the language chosen and a part of the
+    // warning (empty when there must be none).
+    const std::tuple<QStringList, const char*, Language, const char*> cases[] = {
         {{}, "", kDesigned, ""},
         {{"--language", "en"}, "", kEnglish, ""},
         {{"--language=en"}, "", kEnglish, ""},
@@ -33,34 +30,29 @@ TEST(LanguageTest, TheOptionWinsOverTheVariableAndAnUnknownNameGivesTheDesignedT
         {{"--language="}, "", kDesigned, "unknown language \"\""},
         {{"--language"}, "en", kDesigned, "--language needs a language, en or ja"},
     };
-    for (const Case& c : cases) {
-        const QString variable = QString::fromUtf8(c.variable);
-        SCOPED_TRACE((c.arguments.join(' ') + " / " + variable).toStdString());
+    for (const auto& [arguments, variable, language, part] : cases) {
+        SCOPED_TRACE((arguments.join(' ') + " / " + variable).toStdString());
         const LanguageChoice choice =
-            ChooseLanguage(QStringList{"velmora"} + c.arguments, variable);
-        EXPECT_EQ(choice.language, c.language);
-        if (*c.warning == '\0') {
-            EXPECT_TRUE(choice.warning.isEmpty()) << choice.warning.toStdString();
-        } else {
-            EXPECT_TRUE(choice.warning.startsWith("velmora: ") &&
-                        choice.warning.contains(QString::fromUtf8(c.warning)) &&
-                        choice.warning.endsWith("the default interface is shown.") &&
-                        !choice.warning.contains('\n'))
-                << choice.warning.toStdString();
-        }
+            ChooseLanguage(QStringList{"velmora"} + arguments, QString::fromUtf8(variable));
+        EXPECT_EQ(choice.language, language);
+        const QString& w = choice.warning;
+        EXPECT_TRUE(*part ? w.startsWith("velmora: ") && w.contains(QString::fromUtf8(part)) &&
+                                w.endsWith("the default interface is shown.") && !w.contains('\n')
+                          : w.isEmpty())
+            << w.toStdString();
     }
 }
 
 TEST(LanguageTest, EnglishIsLoadedFromTheProgramAndTheDesignedTextsComeBack) {
-    const auto startButton = [] {
-        return QCoreApplication::translate("velmora::TitleWindow", "質量阻止能・飛程");
-    };
-    ASSERT_TRUE(UseLanguage(Language::English));
-    EXPECT_EQ(startButton(), "Stopping powers");
-    ASSERT_TRUE(UseLanguage(Language::English));  // choosing it again changes nothing
-    EXPECT_EQ(startButton(), "Stopping powers");
-    ASSERT_TRUE(UseLanguage(Language::Designed));
-    EXPECT_EQ(startButton(), QStringLiteral("質量阻止能・飛程"));
+    const char* start = "質量阻止能・飛程";
+    // Choosing English again changes nothing.
+    for (const auto& [language, shown] : {std::pair{Language::English, "Stopping powers"},
+                                          {Language::English, "Stopping powers"},
+                                          {Language::Designed, start}}) {
+        ASSERT_TRUE(UseLanguage(language));
+        EXPECT_EQ(QCoreApplication::translate("velmora::TitleWindow", start),
+                  QString::fromUtf8(shown));
+    }
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ class StartupTest : public ProgramTest {
         WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
         titleWindow().Show();  // the title window alone, as the program starts
     }
-    // The start button, then iron chosen and loaded.
     static MainWindow& StartAndLoad() {
         titleWindow().startButton->click();
         mainWindow().elementList->setCurrentRow(0);
@@ -29,52 +28,41 @@ class StartupTest : public ProgramTest {
     }
 };
 
-TEST_F(StartupTest, BackButtonThenStartClearsTheMainWindowButKeepsTheTable) {
+// Back hides without clearing; a new start empties the main window but keeps the table: the query
+// answers from the material loaded last, and OK refuses, changing nothing.
+TEST_F(StartupTest, BackThenStartClearsTheMainWindowButTheQueryAnswersFromTheTableKept) {
     EXPECT_FALSE(MainWindowExists() || GraphWindowExists() || ReferenceWindowExists() ||
                  TermWindowExists() || IntervalTableWindowExists());
     MainWindow& main = StartAndLoad();
     EXPECT_TRUE(main.isVisible() && !titleWindow().isVisible());
     ASSERT_EQ(main.tableList->ListCount(), 81);
-    main.termsButton->click();                // the term window
-    titleWindow().referencesButton->click();  // the reference window, opened beside
+    main.termsButton->click();
+    titleWindow().referencesButton->click();  // opened beside the main window
     main.backButton->click();
     EXPECT_TRUE(titleWindow().isVisible() && referenceWindow().isVisible());
     EXPECT_FALSE(main.isVisible() || graphWindow().isVisible() || termWindow().isVisible());
-    EXPECT_EQ(main.materialNameBox->Text(), "IRON");  // hiding clears nothing
+    EXPECT_EQ(main.materialNameBox->Text(), "IRON");
 
     main.energyBox->SetText("1");
     titleWindow().startButton->click();
     EXPECT_TRUE(main.isVisible() && !titleWindow().isVisible());
     ExpectMainWindowCleared(main);
-    EXPECT_GT(SharedMaterialTable().EnergyMeV[81], 0.0);
-    EXPECT_EQ(recorder_.EndCalls(), 0);
-}
-
-// After a new start the table list is empty and nothing is chosen, but the query still answers
-// from the material loaded last; OK then refuses and leaves those answers on screen.
-TEST_F(StartupTest, AfterANewStartTheQueryAnswersFromTheLastMaterialAndOkRefuses) {
-    MainWindow& main = StartAndLoad();
-    main.backButton->click();
-    titleWindow().startButton->click();
-    ASSERT_EQ(main.tableList->ListCount(), 0);
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
-        EXPECT_TRUE(box->Enabled());
-    }
-    main.Show();
+    ASSERT_GT(SharedMaterialTable().EnergyMeV[81], 0.0);
+    const std::vector<TextBox*> boxes = {
+        main.materialNameBox, main.densityBox,   main.meanExcitationBox, main.energyBox,
+        main.collisionBox,    main.radiativeBox, main.totalBox,          main.rangeBox};
+    for (size_t i = 3; i < boxes.size(); ++i)  // the five query boxes
+        EXPECT_TRUE(boxes[i]->Enabled());
     main.energyBox->SetFocus();
     QTest::keyClicks(main.energyBox, "1");
     QTest::keyClick(main.energyBox, Qt::Key_Return);
-    const MaterialTable& table = SharedMaterialTable();
-    const double collisionAt1MeV = InterpolateAtEnergy(table, 1.0)->collision;
-    EXPECT_EQ(main.collisionBox->Text().toStdString(), FormatPattern(collisionAt1MeV, "0.000E+00"));
-    const auto shown = [&main] {
+    EXPECT_EQ(
+        main.collisionBox->Text().toStdString(),
+        FormatPattern(InterpolateAtEnergy(SharedMaterialTable(), 1.0)->collision, "0.000E+00"));
+    const auto shown = [&] {
         QStringList texts;
-        for (TextBox* box :
-             {main.materialNameBox, main.densityBox, main.energyBox, main.totalBox, main.rangeBox,
-              main.meanExcitationBox, main.collisionBox, main.radiativeBox}) {
+        for (TextBox* box : boxes)
             texts.append(box->Text());
-        }
         return std::tuple(texts, main.tableList->ListCount(),
                           graphWindow().stoppingPowerGraph->Surface().copy());
     };
@@ -83,6 +71,7 @@ TEST_F(StartupTest, AfterANewStartTheQueryAnswersFromTheLastMaterialAndOkRefuses
     ASSERT_EQ(recorder_.Messages().size(), 1u);
     EXPECT_EQ(recorder_.Messages()[0].text, QStringLiteral("元素または物質を選択して下さい"));
     EXPECT_TRUE(shown() == before);
+    EXPECT_EQ(recorder_.EndCalls(), 0);
 }
 
 TEST_F(StartupTest, ExitPathsEndTheProgram) {

@@ -16,7 +16,10 @@ int RowAt(float x, PictureBox* box = nullptr, float y = 7.0f) {
 
 using CursorReadOutTest = GraphTest;
 
-TEST_F(CursorReadOutTest, EachRowOwnsTheStretchBetweenTheMidpointsAroundItOnBothGraphs) {
+// Each row owns the stretch between the midpoints around it on both graphs, up to the frame lines,
+// which count as outside; a real pointer moved across the lower graph, pixel by pixel, fills the
+// main window row by row.
+TEST_F(CursorReadOutTest, EachRowOwnsItsStretchInsideTheFrameAndMovingAcrossFillsRowByRow) {
     LoadWithOk(SmoothMaterial());
     const MaterialTable& t = SharedMaterialTable();
     for (int row = 2; row <= kLastRow; ++row) {
@@ -28,12 +31,8 @@ TEST_F(CursorReadOutTest, EachRowOwnsTheStretchBetweenTheMidpointsAroundItOnBoth
     // Row 1 even left of its own position; row 81 (right of the frame) up to the frame's edge.
     EXPECT_EQ(RowAt(std::nextafter(0.0f, 1.0f)), 1);
     EXPECT_EQ(RowAt(std::nextafter(11.5f, 0.0f)), 81);
-}
-
-TEST_F(CursorReadOutTest, PointerOnTheFrameOrOutsideHidesTheLinesAndKeepsTheSelection) {
-    LoadWithOk(SmoothMaterial());
+    // On a frame line or outside it the pointer is an arrow, the lines hide, the row stays.
     const float in0 = std::nextafter(0.0f, 1.0f);
-    // Each frame line, and the pointer position just inside it.
     const std::array<float, 4> edges[] = {{0.0f, 5.0f, in0, 5.0f},
                                           {11.5f, 5.0f, std::nextafter(11.5f, 0.0f), 5.0f},
                                           {5.0f, 0.0f, 5.0f, in0},
@@ -48,27 +47,20 @@ TEST_F(CursorReadOutTest, PointerOnTheFrameOrOutsideHidesTheLinesAndKeepsTheSele
             EXPECT_EQ(shown(), std::pair(kPointerArrow, 0));
         }
     }
-}
 
-TEST_F(CursorReadOutTest, MovingAcrossAGraphFillsTheMainWindowRowByRow) {
-    LoadWithOk(SmoothMaterial());
     PictureBox& lower = *graphWindow().rangeGraph;
-    // A real pointer move over the lower graph, at a client pixel.
-    const auto moveTo = [&lower](int x, int y) {
-        const QPointF at(x + PictureBox::kBorderPixels, y + PictureBox::kBorderPixels);
+    const int y = lower.ToPixel(0, 7.0).y() + PictureBox::kBorderPixels;
+    int previous = 0;
+    for (int x = lower.ToPixel(0, 0).x() + 1; x < lower.ToPixel(11.5, 0).x(); ++x) {
+        const QPointF at(x + PictureBox::kBorderPixels, y);
         QMouseEvent move(QEvent::MouseMove, at, lower.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(&lower, &move);
-    };
-    const int y = lower.ToPixel(0, 7.0).y();
-    int previous = 0;
-    for (int x = lower.ToPixel(0, 0).x() + 1; x < lower.ToPixel(11.5, 0).x(); ++x) {
-        moveTo(x, y);
         const int row = mainWindow().tableList->ListIndex() + 1;
         ASSERT_TRUE(row == previous || row == previous + 1) << previous << " to " << row;
         previous = row;
         // The selection ran the table list's click: the main window shows the row's values.
-        ASSERT_EQ(mainWindow().rangeBox->Text(), Scientific(SharedMaterialTable().CsdaRange[row]));
+        ASSERT_EQ(mainWindow().rangeBox->Text(), Scientific(t.CsdaRange[row]));
     }
     EXPECT_EQ(previous, 81);
 }

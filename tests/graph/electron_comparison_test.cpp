@@ -13,7 +13,7 @@
 namespace velmora::testing {
 namespace {
 
-const QColor kYellow(255, 255, 0), kWhite(255, 255, 255), kNavy(0, 0, 128);
+const QColor kYellow(255, 255, 0);
 
 // A value as a material file holds it: four significant digits.
 double AsInFile(double value) {
@@ -34,34 +34,30 @@ TestMaterial ElectronsOf(const TestMaterial& positrons) {
 
 class ElectronComparisonTest : public GraphTest {
   protected:
-    // Writes the positron table as p_QRV/test.qrv and, when given, the electron one beside it.
+    // The positron table and, when given, the electron one beside it.
     void Load(const TestMaterial& positrons, const TestMaterial* electrons) {
         QFile::remove("e_QRV/test.qrv");
-        if (electrons) {
+        if (electrons)
             WriteMaterialFile("e_QRV", "test.qrv", *electrons);
-        }
         LoadWithOk(positrons);
     }
     static void SetCompare(bool on) { graphWindow().compareAction->setChecked(on); }
 
-    // How many of the columns around the curve through rows 20..60 show the colour within two
-    // pixels of the value: on a dashed curve some do and some do not.
-    static std::pair<int, int> ColumnsShowing(const PictureBox& graph, const TestMaterial& m,
-                                              const std::array<double, 82>& values, double yOffset,
-                                              const QColor& colour) {
-        int with = 0, without = 0;
+    // How many points along the curve through rows 20..50 (inside both frames) show yellow within
+    // two pixels above or below: on a dashed curve some do and some do not.
+    static std::pair<int, int> PointsShowing(const PictureBox& graph, const TestMaterial& m,
+                                             const std::array<double, 82>& values, int decades) {
         const double ln10 = std::log(10.0);
-        for (int row = 20; row < 60; ++row) {
+        int with = 0, without = 0;
+        for (int row = 20; row < 50; ++row) {
             for (double t = 0; t < 1; t += 0.125) {
-                const double x =
-                    std::log(m.energy[row]) * (1 - t) + std::log(m.energy[row + 1]) * t + 2 * ln10;
-                const double y =
-                    (std::log(values[row]) * (1 - t) + std::log(values[row + 1]) * t) + yOffset;
-                const QPoint at = graph.ToPixel(x, y);
+                const QPoint at = graph.ToPixel(
+                    std::log(m.energy[row]) * (1 - t) + std::log(m.energy[row + 1]) * t + 2 * ln10,
+                    std::log(values[row]) * (1 - t) + std::log(values[row + 1]) * t +
+                        decades * ln10);
                 bool seen = false;
-                for (int dy = -2; dy <= 2; ++dy) {
-                    seen = seen || graph.Surface().pixelColor(at + QPoint(0, dy)) == colour;
-                }
+                for (int dy = -2; dy <= 2; ++dy)
+                    seen = seen || graph.Surface().pixelColor(at + QPoint(0, dy)) == kYellow;
                 (seen ? with : without) += 1;
             }
         }
@@ -101,24 +97,23 @@ TEST_F(ElectronComparisonTest, DashedElectronCurvesComeAndGoWithTheComparison) {
     Load(positrons, &electrons);
     const PictureBox& upper = *graphWindow().stoppingPowerGraph;
     const PictureBox& lower = *graphWindow().rangeGraph;
-    const double ln10 = std::log(10.0);
-    const auto electronColumns = [&] {
-        return std::pair(ColumnsShowing(lower, electrons, electrons.range, 4 * ln10, kYellow),
-                         ColumnsShowing(upper, electrons, electrons.collision, 3 * ln10, kYellow));
+    const auto electronPoints = [&] {
+        return std::pair(PointsShowing(lower, electrons, electrons.range, 4),
+                         PointsShowing(upper, electrons, electrons.collision, 3));
     };
     // The main legend, without its sample lines' neighbourhood: never overdrawn.
     const QRect legend = QRect(upper.ToPixel(1.8, 13.2), upper.ToPixel(9.0, 10.0)).normalized();
     const QImage legendBefore = upper.Surface().copy(legend);
-    const auto [rangeOff, collisionOff] = electronColumns();
+    const auto [rangeOff, collisionOff] = electronPoints();
     EXPECT_EQ(rangeOff.first + collisionOff.first, 0);
 
     graphWindow().ReadOut(*graphWindow().stoppingPowerGraph, 5.0f, 5.0f);
     ASSERT_EQ(CursorLinesShown(), 6);
     SetCompare(true);
-    for (const auto& [with, without] : {electronColumns().first, electronColumns().second}) {
-        EXPECT_GT(with, 80);     // along the curve, dash after dash ...
-        EXPECT_GT(without, 40);  // ... with gaps between them
-    }
+    const auto [range, collision] = electronPoints();
+    EXPECT_GT(range.first, 80);      // along the curve, dash after dash ...
+    EXPECT_GT(range.second, 40);     // ... with gaps between them (solid: none)
+    EXPECT_GT(collision.first, 40);  // in part under the electrons' total, drawn after it
     EXPECT_EQ(upper.Surface().copy(legend), legendBefore);
     // The cursor stays where it was and the read-out still snaps to the positron rows.
     EXPECT_EQ(CursorLinesShown(), 6);
@@ -130,31 +125,31 @@ TEST_F(ElectronComparisonTest, DashedElectronCurvesComeAndGoWithTheComparison) {
     // The comparison stays on for the next material, until it is turned off.
     Load(positrons, &electrons);
     EXPECT_TRUE(graphWindow().ComparingWithElectrons() && graphWindow().compareAction->isChecked());
-    EXPECT_GT(electronColumns().first.first, 80);
+    EXPECT_GT(electronPoints().first.first, 80);
     SetCompare(false);
-    EXPECT_EQ(electronColumns().first.first + electronColumns().second.first, 0);
+    EXPECT_EQ(electronPoints().first.first + electronPoints().second.first, 0);
 }
 
-TEST_F(ElectronComparisonTest, SavedPicturesLoadAgainAtTheirSizesAndFailuresLeaveNoFile) {
+// Saved pictures load again at their sizes, a failed save leaves no file; the copied table holds
+// the file's values, with the electron columns while the comparison is on.
+TEST_F(ElectronComparisonTest, SavedPicturesLoadAgainAndTheCopiedTableHoldsTheFilesValues) {
     const TestMaterial positrons = SmoothMaterial("Test material");
     const TestMaterial electrons = ElectronsOf(positrons);
     Load(positrons, &electrons);
     SetCompare(true);
     GraphWindow& graph = graphWindow();
     QString proposed;
-    const auto answer = [&proposed](const QString& path, const QString& filterStart) {
-        SetSaveFileHandler([&proposed, path, filterStart](const QString&, const QString& offered,
-                                                          const QStringList& filters) {
+    // Answers the dialog with the path and the one filter that contains the given part.
+    const auto saveAs = [&](const QString& path, const QString& filter) {
+        SetSaveFileHandler([&proposed, path, filter](const QString&, const QString& offered,
+                                                     const QStringList& filters) {
             proposed = offered;
-            for (const QString& filter : filters) {
-                if (filter.startsWith(filterStart))
-                    return SaveFileChoice{path, filter};
-            }
-            return SaveFileChoice{};
+            EXPECT_EQ(filters.filter(filter).size(), 1) << filter.toStdString();
+            return SaveFileChoice{path, filters.filter(filter).value(0)};
         });
+        graph.SaveGraphsAs();
     };
-    answer("graphs", "PNG image (");
-    graph.SaveGraphsAs();
+    saveAs("graphs", "PNG image (");
     EXPECT_TRUE(proposed.endsWith("/test.png")) << proposed.toStdString();  // the file's name
     const QImage saved("graphs.png");
     EXPECT_EQ(saved.size(), graph.size());
@@ -165,30 +160,21 @@ TEST_F(ElectronComparisonTest, SavedPicturesLoadAgainAtTheirSizesAndFailuresLeav
         EXPECT_EQ(saved.pixelColor(client + lower.ToPixel(x, y)),
                   lower.Surface().pixelColor(lower.ToPixel(x, y)));
     }
-    answer("graphs-large.png", "PNG image, twice");
-    graph.SaveGraphsAs();
+    saveAs("graphs-large.png", "PNG image, twice");
     EXPECT_EQ(QImage("graphs-large.png").size(), graph.size() * 2);
-    answer("graphs.svg", "SVG");
-    graph.SaveGraphsAs();
+    saveAs("graphs.svg", "SVG");
     QFile svg("graphs.svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     const QByteArray svgText = svg.readAll();
     EXPECT_EQ(QSvgRenderer(svgText).viewBox(), QRect(QPoint(0, 0), graph.size()));
     EXPECT_TRUE(svgText.contains(">Mass Collision Stopping Power<") &&
                 svgText.contains(">Electrons<"));
-
-    answer("no such folder/graphs.png", "PNG image (");
-    graph.SaveGraphsAs();
+    saveAs("no such folder/graphs.png", "PNG image (");
     ASSERT_EQ(recorder_.Messages().size(), 1u);
     EXPECT_TRUE(recorder_.Messages()[0].text.contains("could not be saved"));
     EXPECT_FALSE(QFile::exists("no such folder"));
     SetSaveFileHandler({});
-}
 
-TEST_F(ElectronComparisonTest, CopiedTableHoldsTheFilesValuesAndTheElectronColumnsWhenCompared) {
-    const TestMaterial positrons = SmoothMaterial("Test material");
-    const TestMaterial electrons = ElectronsOf(positrons);
-    Load(positrons, &electrons);
     for (const bool compare : {false, true}) {
         SetCompare(compare);
         graphWindow().CopyTable();

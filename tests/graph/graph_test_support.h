@@ -1,5 +1,4 @@
-// Shared fixture of the graph window and energy query tests: materials loaded with the main
-// window's OK button in a fresh program.
+// Fixture of the graph window and energy query tests: materials loaded with the main window's OK.
 #pragma once
 
 #include <algorithm>
@@ -31,7 +30,6 @@ inline TestMaterial DistinctCurvesMaterial(const std::string& name = "Distinct c
 
 class GraphTest : public ProgramTest {
   protected:
-    // Writes the material as an element file, chooses it and presses the main window's OK.
     void LoadWithOk(const TestMaterial& m) {
         WriteMaterialFile(QStringLiteral("p_QRV"), QStringLiteral("test.qrv"), m);
         MainWindow& main = mainWindow();  // creating the main window forgets any chosen file

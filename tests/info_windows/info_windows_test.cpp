@@ -1,35 +1,23 @@
-// The title, data-reference and term windows: photograph, focus, buttons and readable labels.
+// The title, data-reference and term windows: photograph, focus and buttons.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <algorithm>
 
 #include "info_windows/reference_window.h"
 #include "info_windows/term_window.h"
 #include "info_windows/title_window.h"
 #include "support/program_test.h"
-#include "toolkit/label.h"
 
 namespace velmora::testing {
 namespace {
 
 using InfoWindowsTest = ProgramTest;
 
-// Every label's text fits inside the label and the label inside its window.
-void ExpectLabelsReadable(const QWidget& window) {
-    for (const Label* label : window.findChildren<Label*>()) {
-        const std::string text = label->text().toStdString();
-        EXPECT_TRUE(text.empty() ||  // the photograph
-                    (label->fontMetrics().horizontalAdvance(label->text()) <= label->width() &&
-                     label->geometry().right() <= window.width()))
-            << text;
-    }
-}
-
 TEST_F(InfoWindowsTest, TitleShowsThePhotographThroughItsLabelsAndEnterStarts) {
     TitleWindow& title = titleWindow();
     title.Show();
     EXPECT_EQ(title.size(), QSize(660, 465));
-    ExpectLabelsReadable(title);
     // Around the caption's text the photograph shows, not a label's background.
     const auto labels = title.findChildren<QLabel*>();
     const auto caption = std::find_if(labels.begin(), labels.end(), [](const QLabel* label) {
@@ -56,8 +44,6 @@ TEST_F(InfoWindowsTest, ReferenceWindowOpensOnceAndBothInfoWindowsClose) {
     EXPECT_EQ(referenceWindowsShown(), 1);
     EXPECT_TRUE(referenceWindow().isVisible());
     termWindow().Show();
-    ExpectLabelsReadable(referenceWindow());
-    ExpectLabelsReadable(termWindow());
     referenceWindow().closeButton->click();
     termWindow().closeButton->click();
     EXPECT_FALSE(referenceWindow().isVisible() || termWindow().isVisible());
