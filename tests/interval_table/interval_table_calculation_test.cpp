@@ -67,12 +67,9 @@ TEST_F(IntervalTableTest, RefusedInputsLeaveEverythingAsItWas) {
     window.fileNameBox->SetText("out");
     const IntervalTable table = SharedIntervalTable();
     const auto snapshot = [&] {
-        return std::tuple{ListRows(),
-                          window.intervalBox->Text(),
-                          window.fileNameBox->Text(),
-                          window.startEnergyBox->Text(),
-                          window.endEnergyBox->Text(),
-                          FolderEntries()};
+        return std::tuple{ListRows(), FolderEntries(),
+                          QStringList{window.startEnergyBox->Text(), window.endEnergyBox->Text(),
+                                      window.intervalBox->Text(), window.fileNameBox->Text()}};
     };
     for (const auto& [message, cases] : refusals) {
         for (const QStringList& boxes : cases) {

@@ -23,9 +23,8 @@ class MainWindowTest : public ProgramTest {
     }
     static QStringList Entries() {
         QStringList entries;
-        for (int i = 0; i < mainWindow().tableList->ListCount(); ++i) {
+        for (int i = 0; i < mainWindow().tableList->ListCount(); ++i)
             entries.append(mainWindow().tableList->List(i));
-        }
         return entries;
     }
     // Exactly one exclamation box since the last check, containing the given text.
@@ -37,25 +36,23 @@ class MainWindowTest : public ProgramTest {
     }
 };
 
-TEST_F(MainWindowTest, StartsFreshAndAFocusedListChoosesNothing) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
-    WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER"));
-    MainWindow& main = mainWindow();
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(main.elementList, &focusIn);
-    EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
-    ExpectMainWindowCleared(main);
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
-        EXPECT_FALSE(box->Enabled());
-    }
-    EXPECT_TRUE(recorder_.Messages().empty());
-}
-
-TEST_F(MainWindowTest, FileClickShowsTheHeadAndClearsTheOtherListsChoice) {
+// A fresh start; a file click shows its head and clears the other list's choice; OK lists the
+// table and enables the query.
+TEST_F(MainWindowTest, FileClicksShowTheHeadAndOkListsTheTable) {
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
     MainWindow& main = mainWindow();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(main.elementList, &focusIn);  // a focused list chooses nothing
+    EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
+    ExpectMainWindowCleared(main);
+    for (TextBox* box : QueryBoxes(main))
+        EXPECT_FALSE(box->Enabled());
+    main.okButton->click();  // nothing chosen yet: only a message
+    ExpectWarning("元素または物質を選択して下さい");
+    ExpectMainWindowCleared(main);
+    EXPECT_FALSE(GraphWindowExists());
+
     Choose(*main.compoundList, "Air.stc");
     EXPECT_EQ(main.densityBox->Text(), "ρ = 0.001");
     EXPECT_EQ(main.meanExcitationBox->Text(), "I = 85.7 eV");
@@ -66,41 +63,29 @@ TEST_F(MainWindowTest, FileClickShowsTheHeadAndClearsTheOtherListsChoice) {
     EXPECT_TRUE(main.compoundList->FileName().isEmpty());
     Choose(*main.compoundList, "Air.stc");
     EXPECT_TRUE(main.elementList->FileName().isEmpty());
-}
-
-TEST_F(MainWindowTest, OkListsTheTableAndEnablesTheQuery) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
-    MainWindow& main = mainWindow();
-    main.okButton->click();  // nothing chosen yet: only a message
-    ExpectWarning("元素または物質を選択して下さい");
-    ExpectMainWindowCleared(main);
-    EXPECT_FALSE(GraphWindowExists());
 
     Choose(*main.elementList, "Fe.qrv");
     main.okButton->click();
     QStringList lines;
-    for (int row = 1; row <= 81; ++row) {
+    for (int row = 1; row <= 81; ++row)
         lines.append(QString::fromStdString(SharedMaterialTable().TableLines[row]));
-    }
     EXPECT_EQ(Entries(), lines);
     EXPECT_TRUE(main.intervalTableButton->Enabled() && GraphWindowExists() &&
                 graphWindow().isVisible());
     // New energy empties the query boxes and focuses the energy box; so does a second OK.
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
+    for (TextBox* box : QueryBoxes(main)) {
         EXPECT_TRUE(box->Enabled());
         box->SetText("1.000E+00");
     }
     main.newEnergyButton->click();
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
+    for (TextBox* box : QueryBoxes(main))
         EXPECT_TRUE(box->Text().isEmpty());
-    }
     EXPECT_EQ(main.focusWidget(), main.energyBox);
     main.collisionBox->SetText("1.000E+00");
     main.okButton->click();
     EXPECT_TRUE(main.collisionBox->Text().isEmpty());
     EXPECT_EQ(Entries(), lines);
+    EXPECT_TRUE(recorder_.Messages().empty());
 }
 
 // Another file's head shows at once, its table only after a good OK; refused files change nothing.
@@ -113,11 +98,10 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     badHead.lineOverrides[4] = "  density 7.8";
     WriteMaterialFile("p_STC", "B.stc", b);
     WriteMaterialFile("p_QRV", "Broken.qrv", broken);
-    WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
     WriteRawFile("p_QRV", "Short.qrv", "SHORT\r\nline 2\r\n");
     WriteMaterialFile("p_STC", "Bad.stc", badHead);
-    WriteMaterialFile("p_QRV", "Deleted.qrv", SmoothMaterial("DELETED"));
-    WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
+    for (const char* name : {"Gone.qrv", "Deleted.qrv", "Locked.qrv"})
+        WriteMaterialFile("p_QRV", name, SmoothMaterial(name));
     MainWindow& main = mainWindow();
     Choose(*main.elementList, "A.qrv");
     main.okButton->click();
@@ -126,10 +110,6 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
                 QDir().mkdir("p_QRV/Locked.qrv"));
     const MaterialTable before = SharedMaterialTable();
     const QStringList listBefore = Entries();
-    auto expectTableKept = [&] {
-        EXPECT_EQ(SharedMaterialTable().CollisionSP, before.CollisionSP);
-        EXPECT_EQ(Entries(), listBefore);
-    };
     // A head that cannot be read: the file is not chosen, the earlier choice and head stay.
     for (const auto& [list, name] : {std::pair{main.elementList, QString("Short.qrv")},
                                      std::pair{main.compoundList, QString("Bad.stc")},
@@ -138,19 +118,18 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
         Choose(*list, name);
         ExpectWarning(name);
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
-        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
-        EXPECT_EQ(main.elementList->FileName(), "A.qrv");
-        EXPECT_TRUE(main.compoundList->FileName().isEmpty());
         EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
+        EXPECT_EQ(main.elementList->FileName() + main.compoundList->FileName(), "A.qrv");
     }
-    // Another file chosen: A's rows with B's head, in the boxes and in the shared table.
+    // Another file chosen: A's rows with B's head, in the boxes and in the shared table. A bad row
+    // or a vanished file: OK refuses it.
     Choose(*main.compoundList, "B.stc");
     EXPECT_EQ(main.materialNameBox->Text(), "B");
     const MaterialTable& shared = SharedMaterialTable();
     EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
               std::tuple(std::string("B"), 3.0, 200.0));
-    expectTableKept();
-    // A bad row or a vanished file: OK refuses it.
+    EXPECT_EQ(shared.CollisionSP, before.CollisionSP);
     Choose(*main.elementList, "Broken.qrv");
     main.okButton->click();
     ExpectWarning("Broken.qrv\", line 57");
@@ -158,7 +137,8 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
     main.okButton->click();
     ExpectWarning("Gone.qrv");
-    expectTableKept();
+    EXPECT_EQ(SharedMaterialTable().CollisionSP, before.CollisionSP);
+    EXPECT_EQ(Entries(), listBefore);
 
     Choose(*main.compoundList, "B.stc");
     main.okButton->click();
@@ -180,10 +160,8 @@ TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
     ASSERT_EQ(main.energyBox->Text(), row3Energy);
     const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
     ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
+    for (TextBox* box : QueryBoxes(main))
         EXPECT_TRUE(box->Text().isEmpty());
-    }
     graphWindow().stoppingEnergyLine->SetX1(0.0f);
     ClickRow(*main.tableList, 2);
     EXPECT_EQ(main.energyBox->Text(), row3Energy);
@@ -192,10 +170,10 @@ TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
 
     // The chosen file changed on disk: clicking it again shows its new head.
     for (FileListBox* list : {main.elementList, main.compoundList}) {
-        const QString folder = list == main.elementList ? "p_QRV" : "p_STC";
         const QString name = list->item(0)->text();
         ClickRow(*list, 0);
-        WriteMaterialFile(folder, name, SmoothMaterial("CHANGED", 2.5, 100));
+        WriteMaterialFile(list == main.elementList ? "p_QRV" : "p_STC", name,
+                          SmoothMaterial("CHANGED", 2.5, 100));
         ClickRow(*list, 0);
         EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
         EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/program_windows.h"
 #include "core/material_table.h"
 #include "main_window/main_window.h"
@@ -12,6 +14,11 @@
 
 namespace velmora::testing {
 
+// The main window's energy box and its four result boxes.
+inline std::array<TextBox*, 5> QueryBoxes(const MainWindow& m) {
+    return {m.energyBox, m.collisionBox, m.radiativeBox, m.totalBox, m.rangeBox};
+}
+
 class ProgramTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetProgramState(); }
@@ -19,11 +26,10 @@ class ProgramTest : public ::testing::Test {
 
     // The main window as a start leaves it: empty boxes and table list, no file chosen.
     static void ExpectMainWindowCleared(MainWindow& main) {
-        for (TextBox* box :
-             {main.materialNameBox, main.densityBox, main.energyBox, main.totalBox, main.rangeBox,
-              main.meanExcitationBox, main.collisionBox, main.radiativeBox}) {
+        for (TextBox* box : QueryBoxes(main))
+            EXPECT_TRUE(box->Text().isEmpty());
+        for (TextBox* box : {main.materialNameBox, main.densityBox, main.meanExcitationBox})
             EXPECT_TRUE(box->Text().isEmpty()) << box->Text().toStdString();
-        }
         EXPECT_EQ(main.tableList->ListCount(), 0);
         EXPECT_FALSE(main.intervalTableButton->Enabled());
         EXPECT_TRUE(main.elementList->FileName().isEmpty() &&
