@@ -101,7 +101,7 @@ TEST_F(IntervalTableSaveTest, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlie
     ExpectSaveRefused("abc", "could not be saved");
 }
 
-TEST_F(IntervalTableSaveTest, FolderDriveAndFileChoicesLastUntilTheFrameClosesTheWindow) {
+TEST_F(IntervalTableSaveTest, ChoicesLastUntilTheWindowClosesAndAClosingDuringASaveLosesNothing) {
     IntervalTableWindow& window = intervalTableWindow();
     const QString sub = folder_ + "/sub";
     WriteRawFile(sub, "run1.csv", "x");
@@ -127,11 +127,8 @@ TEST_F(IntervalTableSaveTest, FolderDriveAndFileChoicesLastUntilTheFrameClosesTh
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     intervalTableWindow().PresetAndShow();
     EXPECT_EQ(intervalTableWindow().csvFileList->Path(), folder_);
-}
-
-// A close by the frame that is waiting while the save runs: the file is complete, the window goes
-// away as closed, and the next opening builds it anew.
-TEST_F(IntervalTableSaveTest, ClosingTheWindowWhileASaveRunsLosesNothing) {
+    // A close by the frame that is waiting while a save runs: the file is complete, the window
+    // goes away as closed, and the next opening builds it anew.
     SetBoxes("0.1", "5.101", "0.001");  // the largest table
     recorder_.whileShown = [] {
         QCoreApplication::postEvent(&intervalTableWindow(), new QCloseEvent);

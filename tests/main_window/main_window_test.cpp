@@ -37,8 +37,8 @@ class MainWindowTest : public ProgramTest {
 };
 
 // A fresh start; a file click shows its head and clears the other list's choice; OK lists the
-// table and enables the query.
-TEST_F(MainWindowTest, FileClicksShowTheHeadAndOkListsTheTable) {
+// table and enables the query; a real click on the entry already chosen acts again.
+TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgain) {
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
     MainWindow& main = mainWindow();
@@ -85,6 +85,33 @@ TEST_F(MainWindowTest, FileClicksShowTheHeadAndOkListsTheTable) {
     main.okButton->click();
     EXPECT_TRUE(main.collisionBox->Text().isEmpty());
     EXPECT_EQ(Entries(), lines);
+
+    // The table list's chosen row clicked again after the energy box was clicked empty.
+    main.Show();
+    const QString row3Energy =
+        QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
+    ClickRow(*main.tableList, 2);
+    ASSERT_EQ(main.energyBox->Text(), row3Energy);
+    const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
+    ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
+    for (TextBox* box : QueryBoxes(main))
+        EXPECT_TRUE(box->Text().isEmpty());
+    graphWindow().stoppingEnergyLine->SetX1(0.0f);
+    ClickRow(*main.tableList, 2);
+    EXPECT_EQ(main.energyBox->Text(), row3Energy);
+    EXPECT_FALSE(main.rangeBox->Text().isEmpty());
+    EXPECT_EQ(graphWindow().stoppingEnergyLine->X1(), lineAtRow3);
+
+    // The chosen file changed on disk: clicking it again shows its new head.
+    for (FileListBox* list : {main.elementList, main.compoundList}) {
+        const QString name = list->item(0)->text();
+        ClickRow(*list, 0);
+        WriteMaterialFile(list == main.elementList ? "p_QRV" : "p_STC", name,
+                          SmoothMaterial("CHANGED", 2.5, 100));
+        ClickRow(*list, 0);
+        EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
+    }
     EXPECT_TRUE(recorder_.Messages().empty());
 }
 
@@ -143,42 +170,6 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     Choose(*main.compoundList, "B.stc");
     main.okButton->click();
     EXPECT_NE(Entries(), listBefore);
-}
-
-// A click on the entry that is already chosen acts again: the table list shows its row again after
-// the energy box was clicked empty, and a file list reads the chosen file's head again.
-TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 286));
-    WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER", 1.0, 75));
-    MainWindow& main = mainWindow();
-    main.Show();
-    ClickRow(*main.elementList, 0);
-    main.okButton->click();
-    const QString row3Energy =
-        QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
-    ClickRow(*main.tableList, 2);
-    ASSERT_EQ(main.energyBox->Text(), row3Energy);
-    const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
-    ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
-    for (TextBox* box : QueryBoxes(main))
-        EXPECT_TRUE(box->Text().isEmpty());
-    graphWindow().stoppingEnergyLine->SetX1(0.0f);
-    ClickRow(*main.tableList, 2);
-    EXPECT_EQ(main.energyBox->Text(), row3Energy);
-    EXPECT_FALSE(main.rangeBox->Text().isEmpty());
-    EXPECT_EQ(graphWindow().stoppingEnergyLine->X1(), lineAtRow3);
-
-    // The chosen file changed on disk: clicking it again shows its new head.
-    for (FileListBox* list : {main.elementList, main.compoundList}) {
-        const QString name = list->item(0)->text();
-        ClickRow(*list, 0);
-        WriteMaterialFile(list == main.elementList ? "p_QRV" : "p_STC", name,
-                          SmoothMaterial("CHANGED", 2.5, 100));
-        ClickRow(*list, 0);
-        EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
-        EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
-    }
-    EXPECT_TRUE(recorder_.Messages().empty());
 }
 
 }  // namespace

@@ -11,35 +11,26 @@ namespace {
 
 using namespace testing;
 
-// Broken copies of water, named by path: row 30 (line 40) cut after its energy, and the csda range
-// of row 31 equal to that of row 30.
-class BrokenFiles {
-  public:
-    BrokenFiles() {
-        fs::create_directories(folder_);
-        std::vector<std::string> lines;
-        std::istringstream in(FileBytes(SourcePath("data/p_STC/Water liquid.stc")));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line + "\n");
-        const auto write = [&](const char* name, std::size_t replaced, const std::string& line) {
-            std::ofstream out(folder_ / name, std::ios::binary);
-            for (std::size_t k = 0; k < lines.size(); ++k)
-                out << (k == replaced ? line : lines[k]);
-        };
-        write("short.stc", 39, lines[39].substr(0, 12) + "\n");
+TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
+    // Broken copies of water: row 30 (line 40) cut after its energy, and the csda range of row 31
+    // equal to that of row 30.
+    const fs::path broken =
+        fs::temp_directory_path() / ("velmora-query-broken-" + std::to_string(getpid()));
+    fs::create_directories(broken);
+    std::vector<std::string> lines;
+    std::istringstream in(FileBytes(SourcePath("data/p_STC/Water liquid.stc")));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line + "\n");
+    const auto write = [&](const char* name, std::size_t replaced, const std::string& line) {
+        std::ofstream out(broken / name, std::ios::binary);
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            out << (k == replaced ? line : lines[k]);
+        return (broken / name).string();
+    };
+    const std::string shortRow = write("short.stc", 39, lines[39].substr(0, 12) + "\n");
+    const std::string flatRange =
         write("flat.stc", 40,
               lines[40].substr(0, lines[40].rfind(' ')) + lines[39].substr(lines[39].rfind(' ')));
-    }
-    ~BrokenFiles() { fs::remove_all(folder_); }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-  private:
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("velmora-query-broken-" + std::to_string(getpid()));
-};
-
-TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
-    const BrokenFiles broken;
     const std::string water = "water, liquid";
     const auto interval = [&](const char* from, const char* to, const char* step,
                               const Args& more = {}) {
@@ -95,8 +86,8 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         {{"materials", "--data-dir", "/nonexistent"}, kName, "holds neither"},
         {{"materials"}, kName, "no positron tables found", "", fs::temp_directory_path()},
         {{"at", "p_STC/Nothing.stc", "1"}, kFile, "Nothing.stc\": the file cannot be read"},
-        {{"show", broken.Path("short.stc")}, kFile, "short.stc\", line 40: the line holds only 1"},
-        {{"energy-for-range", broken.Path("flat.stc"), "1"}, kFile, "the csda ranges do not rise"},
+        {{"show", shortRow}, kFile, "short.stc\", line 40: the line holds only 1"},
+        {{"energy-for-range", flatRange, "1"}, kFile, "the csda ranges do not rise"},
         {{"at", water, "0.001"},
          kValue,
          "energy 0.001 MeV (argument 2) is outside the range of Water, liquid: 0.01 MeV to 1000 "
@@ -134,6 +125,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         EXPECT_NE(run.err.find(c.message), std::string::npos);
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
     }
+    fs::remove_all(broken);
 }
 
 // A stream whose every write fails, like a full disk or a closed pipe.

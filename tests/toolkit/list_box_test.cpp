@@ -26,9 +26,8 @@ class ListBoxTest : public ::testing::Test {
         WriteRawFile("files", "d.csv.bak", "");
         WriteRawFile("files", "e.txt", "");
         EXPECT_TRUE(files.SetPath("files"));
-        for (ListBox* list : lists) {
+        for (ListBox* list : lists)
             list->onClick = [this, list] { seen.push_back(list->ListIndex()); };
-        }
         window.Show();
     }
     WorkingFolder folder;
