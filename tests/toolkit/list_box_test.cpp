@@ -19,7 +19,7 @@ namespace {
 class ListBoxTest : public ::testing::Test {
   protected:
     ListBoxTest() {
-        for (const char* name : {"b.csv", "A.CSV", "c.csv"}) {
+        for (const char* name : {"B.csv", "a.CSV", "c.csv"}) {
             WriteRawFile("files", name, "");
             rows.AddItem(QString::fromLatin1(name));
         }
@@ -48,7 +48,7 @@ TEST_F(ListBoxTest, MouseClicksOnANewOrTheChosenRowBothClick) {
                           list->visualItemRect(list->item(0)).center());
         EXPECT_EQ(seen, std::vector<int>({2, 2, 0})) << list->metaObject()->className();
     }
-    EXPECT_EQ(files.FileName(), QStringLiteral("A.CSV"));
+    EXPECT_EQ(files.FileName(), QStringLiteral("a.CSV"));
 }
 
 TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
@@ -76,7 +76,7 @@ TEST_F(ListBoxTest, FileAndFolderListsShowOnlyWhatTheyCanOpen) {
     QStringList shown;
     for (int i = 0; i < files.count(); ++i)
         shown.append(files.item(i)->text());
-    EXPECT_EQ(shown, QStringList({"A.CSV", "b.csv", "c.csv"}));
+    EXPECT_EQ(shown, QStringList({"a.CSV", "B.csv", "c.csv"}));
     EXPECT_FALSE(files.SetPath("no such folder"));
     EXPECT_EQ(files.count(), 0);
     EXPECT_TRUE(seen.empty());
@@ -86,7 +86,7 @@ TEST_F(ListBoxTest, FileAndFolderListsShowOnlyWhatTheyCanOpen) {
     EXPECT_TRUE(dirs.SetPath("files"));
     const QString opened = dirs.Path();
     EXPECT_FALSE(dirs.SetPath("no such folder"));
-    EXPECT_FALSE(dirs.SetPath("files/b.csv"));
+    EXPECT_FALSE(dirs.SetPath("files/B.csv"));
     EXPECT_EQ(dirs.Path(), opened);
     EXPECT_EQ(changes, 1);
 }
