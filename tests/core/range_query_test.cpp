@@ -13,7 +13,7 @@ namespace {
 
 // 81 energies from 0.01 to 1000 MeV, 16 per decade, with a curved csda range (a power law that
 // bends) and a power-law stopping power.
-MaterialTable SampleTable() {
+const MaterialTable kTable = [] {
     MaterialTable table;
     for (int row = 1; row <= 81; ++row) {
         const double e = table.EnergyMeV[row] = std::pow(10.0, (row - 1) / 16.0 - 2);
@@ -21,9 +21,7 @@ MaterialTable SampleTable() {
         table.CollisionSP[row] = table.RadiativeSP[row] = table.TotalSP[row] = 2.0;
     }
     return table;
-}
-
-const MaterialTable kTable = SampleTable();
+}();
 
 TEST(RangeQueryTest, TabulatedRangesGiveTheirEnergiesExactlyAndOthersInvertTheEnergyQuery) {
     for (int row = 1; row <= 81; ++row)

@@ -8,7 +8,6 @@
 #include "support/program_test.h"
 #include "support/user_input.h"
 #include "toolkit/line_control.h"
-#include "toolkit/message_box.h"
 
 namespace velmora::testing {
 namespace {
@@ -27,13 +26,6 @@ class MainWindowTest : public ProgramTest {
             entries.append(mainWindow().tableList->List(i));
         return entries;
     }
-    // Exactly one exclamation box since the last check, containing the given text.
-    void ExpectWarning(const QString& part) {
-        ASSERT_EQ(recorder_.Messages().size(), 1u) << part.toStdString();
-        EXPECT_EQ(recorder_.Messages()[0].style, kMsgExclamation);
-        EXPECT_TRUE(recorder_.Messages()[0].text.contains(part)) << part.toStdString();
-        recorder_.Clear();
-    }
 };
 
 // A fresh start; a file click shows its head and clears the other list's choice; OK lists the
@@ -49,7 +41,7 @@ TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgai
     for (TextBox* box : QueryBoxes(main))
         EXPECT_FALSE(box->Enabled());
     main.okButton->click();  // nothing chosen yet: only a message
-    ExpectWarning("元素または物質を選択して下さい");
+    ExpectMessage("元素または物質を選択して下さい");
     ExpectMainWindowCleared(main);
     EXPECT_FALSE(GraphWindowExists());
 
@@ -143,7 +135,7 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
                                      std::pair{main.elementList, QString("Deleted.qrv")},
                                      std::pair{main.elementList, QString("Locked.qrv")}}) {
         Choose(*list, name);
-        ExpectWarning(name);
+        ExpectMessage(name);
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
         EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
         EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
@@ -159,11 +151,11 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     EXPECT_EQ(shared.CollisionSP, before.CollisionSP);
     Choose(*main.elementList, "Broken.qrv");
     main.okButton->click();
-    ExpectWarning("Broken.qrv\", line 57");
+    ExpectMessage("Broken.qrv\", line 57");
     Choose(*main.elementList, "Gone.qrv");
     ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
     main.okButton->click();
-    ExpectWarning("Gone.qrv");
+    ExpectMessage("Gone.qrv");
     EXPECT_EQ(SharedMaterialTable().CollisionSP, before.CollisionSP);
     EXPECT_EQ(Entries(), listBefore);
 

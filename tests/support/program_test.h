@@ -11,6 +11,7 @@
 #include "main_window/main_window.h"
 #include "support/material_files.h"
 #include "support/message_recorder.h"
+#include "toolkit/message_box.h"
 
 namespace velmora::testing {
 
@@ -35,6 +36,16 @@ class ProgramTest : public ::testing::Test {
         EXPECT_TRUE(main.elementList->FileName().isEmpty() &&
                     main.compoundList->FileName().isEmpty());
         EXPECT_TRUE(SharedMaterialTable().DataFilePath.empty());
+    }
+
+    // Exactly one message box since the last check, of the style and containing the text; the
+    // check forgets it.
+    void ExpectMessage(const QString& part, int style = kMsgExclamation) {
+        ASSERT_EQ(recorder_.Messages().size(), 1u) << part.toStdString();
+        EXPECT_EQ(recorder_.Messages()[0].style, style);
+        EXPECT_TRUE(recorder_.Messages()[0].text.contains(part))
+            << recorder_.Messages()[0].text.toStdString();
+        recorder_.Clear();
     }
 
     MessageRecorder recorder_;
