@@ -1,4 +1,5 @@
-// Tests of finding material files: data folders, file lists and the matching of typed names.
+// Tests of finding material files: data folders, file lists and the matching of
+// typed names.
 #include "core/material_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -54,13 +55,11 @@ TEST(MaterialCatalogueTest, NamesMatchByTheFirstStepThatFindsAnything) {
 class MaterialFoldersTest : public ::testing::Test {
   protected:
     void TearDown() override { fs::remove_all(root_); }
-    fs::path Make(const std::string& relative) {
-        fs::create_directories((root_ / relative).parent_path());
-        std::ofstream(root_ / relative) << "x\n";
-        return root_ / relative;
-    }
-    fs::path Folder(const std::string& relative) {
-        fs::create_directories(root_ / relative);
+    // The folder root/relative, or a file there when file is set.
+    fs::path Make(const std::string& relative, bool file = false) {
+        fs::create_directories(file ? (root_ / relative).parent_path() : root_ / relative);
+        if (file)
+            std::ofstream(root_ / relative) << "x\n";
         return root_ / relative;
     }
     const fs::path root_ = fs::temp_directory_path() /
@@ -69,11 +68,10 @@ class MaterialFoldersTest : public ::testing::Test {
 };
 
 TEST_F(MaterialFoldersTest, DataFoldersAreChosenAsTheWindowsChooseThem) {
-    const fs::path work = Folder("work"), user = Folder("user"), bundled = Folder("bundled");
-    const fs::path none = root_ / "missing",
-                   electronsOnly = Folder("electrons/e_STC").parent_path();
-    Folder("bundled/p_QRV");
-    Folder("bundled/e_STC");
+    const fs::path work = Make("work"), user = Make("user"), bundled = Make("bundled");
+    const fs::path none = root_ / "missing", electronsOnly = Make("electrons/e_STC").parent_path();
+    Make("bundled/p_QRV");
+    Make("bundled/e_STC");
     const auto choose = [&](Particle particle) {
         return ChooseDataFolders({work, user, {none, electronsOnly, bundled}}, particle);
     };
@@ -81,30 +79,30 @@ TEST_F(MaterialFoldersTest, DataFoldersAreChosenAsTheWindowsChooseThem) {
     const Particle positron = Particle::kPositron, electron = Particle::kElectron;
     EXPECT_EQ(choose(positron), Folders{bundled});  // user folder empty
     EXPECT_EQ(ChooseDataFolders({work, std::nullopt, {bundled}}, electron), Folders{bundled});
-    Folder("user/p_STC");  // a custom table written before the windows ever filled the folder
+    Make("user/p_STC");  // a custom table written before the windows ever filled
+                         // the folder
     EXPECT_EQ(choose(positron), (Folders{user, bundled}));
     EXPECT_EQ(choose(electron), Folders{bundled});
-    Folder("user/e_QRV");
+    Make("user/e_QRV");
     EXPECT_EQ(choose(electron), (Folders{user, bundled}));
-    Folder("user/p_QRV");
+    Make("user/p_QRV");
     EXPECT_EQ(choose(positron), Folders{user});
     EXPECT_EQ(choose(electron), (Folders{user, bundled}));
-    Folder("work/p_STC");  // electron tables only ever beside the positron tables chosen
+    Make("work/p_STC");  // electron tables only ever beside the positron tables
+                         // chosen
     EXPECT_EQ(choose(positron), Folders{work});
     EXPECT_EQ(choose(electron), Folders{work});
     EXPECT_TRUE(ChooseDataFolders({none, std::nullopt, {none, electronsOnly}}, electron).empty());
 }
 
 TEST_F(MaterialFoldersTest, ListsShowMaterialFilesOnceSortedIgnoringCase) {
-    const fs::path user = Folder("user"), bundled = Folder("bundled");
+    const fs::path user = Make("user"), bundled = Make("bundled");
     for (const char* file :
          {"user/p_STC/water liquid.stc", "user/p_STC/Own.STC", "bundled/p_STC/Water liquid.stc",
           "bundled/p_STC/Air.stc", "bundled/p_STC/.hidden.stc", "bundled/p_STC/notes.txt",
-          "bundled/p_QRV/026 Iron.qrv", "bundled/p_QRV/Water liquid.stc",
-          "bundled/e_STC/Air.stc"}) {
-        Make(file);
-    }
-    Folder("bundled/p_STC/folder.stc");
+          "bundled/p_QRV/026 Iron.qrv", "bundled/p_QRV/Water liquid.stc", "bundled/e_STC/Air.stc"})
+        Make(file, true);
+    Make("bundled/p_STC/folder.stc");
     fs::create_symlink(root_ / "gone.stc", bundled / "p_STC/dangling.stc");
     fs::create_symlink(bundled / "p_STC/Air.stc", user / "p_STC/linked.stc");
     const std::vector<fs::path> folders = {user, bundled};

@@ -24,9 +24,8 @@ TEST(MaterialReadingTest, DecodesUtf8AsItIsElseCodePage932ElseLatin1) {
         {"caf\xE9", "café"},                           // neither: Latin-1
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},  // a UTF-16 surrogate is no UTF-8
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(DecodeMaterialBytes(c.bytes), c.text) << c.bytes;
-    }
 }
 
 class MaterialFilesOnDiskTest : public ::testing::Test {
@@ -40,9 +39,8 @@ class MaterialFilesOnDiskTest : public ::testing::Test {
     // A complete table: energies 0.01..1000 MeV, every value a short decimal.
     static std::string TableText(const std::string& name) {
         std::string text = name + "\r\n\r\n\r\n 1.0  75.0\r\n";
-        for (int k = 5; k <= 10; ++k) {
+        for (int k = 5; k <= 10; ++k)
             text += "head\r\n";
-        }
         for (int row = 1; row <= 81; ++row) {
             char line[96];
             const double e = std::pow(10.0, (row - 1) / 16.0 - 2);

@@ -13,7 +13,7 @@ namespace {
 
 // 81 energies from 0.01 to 1000 MeV, 16 per decade, with a curved csda range (a power law that
 // bends) and a power-law stopping power.
-MaterialTable SampleTable() {
+const MaterialTable kTable = [] {
     MaterialTable table;
     for (int row = 1; row <= 81; ++row) {
         const double e = table.EnergyMeV[row] = std::pow(10.0, (row - 1) / 16.0 - 2);
@@ -21,17 +21,15 @@ MaterialTable SampleTable() {
         table.CollisionSP[row] = table.RadiativeSP[row] = table.TotalSP[row] = 2.0;
     }
     return table;
-}
+}();
 
-TEST(RangeQueryTest, TabulatedRangesGiveTheirEnergiesExactly) {
-    const MaterialTable table = SampleTable();
-    for (int row = 1; row <= 81; ++row) {
-        ASSERT_EQ(EnergyForCsdaRange(table, table.CsdaRange[row]), table.EnergyMeV[row]) << row;
-    }
+TEST(RangeQueryTest, TabulatedRangesGiveTheirEnergiesExactlyAndOthersInvertTheEnergyQuery) {
+    for (int row = 1; row <= 81; ++row)
+        ASSERT_EQ(EnergyForCsdaRange(kTable, kTable.CsdaRange[row]), kTable.EnergyMeV[row]) << row;
     // The energy query's own ranges at the end rows are accepted, even where rounding puts them
     // outside the tabulated ones.
     for (const double scale : {1.0, 1.0 + 1e-15, 1.0 - 1e-15, 1.0 + 3e-16, 1.0 - 3e-16}) {
-        MaterialTable shifted = table;
+        MaterialTable shifted = kTable;
         shifted.CsdaRange[1] *= scale;
         shifted.CsdaRange[81] *= scale;
         for (const int row : {1, 81}) {
@@ -41,39 +39,34 @@ TEST(RangeQueryTest, TabulatedRangesGiveTheirEnergiesExactly) {
             EXPECT_NEAR(*energy, shifted.EnergyMeV[row], 1e-14 * shifted.EnergyMeV[row]);
         }
     }
-}
-
-TEST(RangeQueryTest, InvertsTheForwardInterpolationBothWays) {
-    const MaterialTable table = SampleTable();
+    // Between the rows: the range of an energy gives the energy back.
     for (int row = 2; row <= 81; ++row) {
-        const double e0 = table.EnergyMeV[row - 1], e1 = table.EnergyMeV[row];
+        const double e0 = kTable.EnergyMeV[row - 1], e1 = kTable.EnergyMeV[row];
         for (const double t : {0.001, 0.3, 0.5, 0.77, 0.999}) {
             const double energy = e0 * std::pow(e1 / e0, t);
-            const double range = InterpolateAtEnergy(table, energy)->csdaRange;
-            const std::optional<double> back = EnergyForCsdaRange(table, range);
+            const double range = InterpolateAtEnergy(kTable, energy)->csdaRange;
+            const std::optional<double> back = EnergyForCsdaRange(kTable, range);
             ASSERT_TRUE(back) << row;
             ASSERT_NEAR(*back, energy, 1e-12 * energy) << row << " " << t;
             ASSERT_TRUE(*back >= e0 && *back <= e1);
-            ASSERT_NEAR(InterpolateAtEnergy(table, *back)->csdaRange, range, 1e-12 * range);
+            ASSERT_NEAR(InterpolateAtEnergy(kTable, *back)->csdaRange, range, 1e-12 * range);
         }
     }
 }
 
 TEST(RangeQueryTest, RefusesRangesOutsideTheTableAndTablesWhoseRangesDoNotRise) {
-    const MaterialTable table = SampleTable();
-    const double first = table.CsdaRange[1], last = table.CsdaRange[81];
+    const double first = kTable.CsdaRange[1], last = kTable.CsdaRange[81];
     for (const double range :
          {std::nextafter(first, 0.0), std::nextafter(last, 1e9), 0.0, -1.0,
-          std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
-        EXPECT_FALSE(EnergyForCsdaRange(table, range)) << range;
-    }
-    EXPECT_TRUE(CsdaRangeRises(table));
-    MaterialTable flat = table, falling = table;
+          std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_FALSE(EnergyForCsdaRange(kTable, range)) << range;
+    EXPECT_TRUE(CsdaRangeRises(kTable));
+    MaterialTable flat = kTable, falling = kTable;
     flat.CsdaRange[40] = flat.CsdaRange[39];
     falling.CsdaRange[81] = falling.CsdaRange[79];
     for (const MaterialTable& bad : {flat, falling, MaterialTable{}}) {
         EXPECT_FALSE(CsdaRangeRises(bad));
-        EXPECT_FALSE(EnergyForCsdaRange(bad, table.CsdaRange[10]));
+        EXPECT_FALSE(EnergyForCsdaRange(bad, kTable.CsdaRange[10]));
     }
 }
 

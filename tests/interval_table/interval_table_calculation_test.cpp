@@ -7,7 +7,7 @@
 namespace velmora::testing {
 namespace {
 
-TEST_F(IntervalTableTest, OpeningPresetsTheBoxesClearsTheListAndFocusesTheFileName) {
+TEST_F(IntervalTableTest, OpeningPresetsAndCalculationListsTheSequence) {
     IntervalTableWindow& window = intervalTableWindow();
     SetBoxes("1", "2", "0.5");
     window.fileNameBox->SetText("old");
@@ -19,9 +19,6 @@ TEST_F(IntervalTableTest, OpeningPresetsTheBoxesClearsTheListAndFocusesTheFileNa
               QStringList({"0.1", "10", "0.1", ""}));
     EXPECT_EQ(window.resultList->ListCount(), 0);
     EXPECT_EQ(window.focusWidget(), window.fileNameBox);
-}
-
-TEST_F(IntervalTableTest, CalculationListsTheArithmeticSequenceWithInterpolatedValues) {
     // Start, end, interval; the rows listed, the beginning of the last one, the end box after.
     const char* const examples[][6] = {
         {"0.1", "10", "0.1", "100", "1.0000E+01  2.0020E+00  1.0000E-01", "10"},  // tabulated
@@ -36,11 +33,11 @@ TEST_F(IntervalTableTest, CalculationListsTheArithmeticSequenceWithInterpolatedV
     for (const auto& [start, end, interval, count, last, endBoxAfter] : examples) {
         SCOPED_TRACE(std::string(start) + " to " + end + " by " + interval);
         SetBoxes(start, end, interval);
-        intervalTableWindow().CalculateTable();
+        window.CalculateTable();
         const QStringList rows = ListRows();
         ASSERT_EQ(rows.size(), atoi(count));
         EXPECT_EQ(rows.value(rows.size() - 1).left(qstrlen(last)), last);
-        EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(), endBoxAfter);
+        EXPECT_EQ(window.endEnergyBox->Text(), endBoxAfter);
         // The test material's radiative column is exactly 0.01 E on the log-log line.
         for (const QString& row : rows) {
             ASSERT_EQ(row.size(), 34) << row.toStdString();
@@ -67,12 +64,9 @@ TEST_F(IntervalTableTest, RefusedInputsLeaveEverythingAsItWas) {
     window.fileNameBox->SetText("out");
     const IntervalTable table = SharedIntervalTable();
     const auto snapshot = [&] {
-        return std::tuple{ListRows(),
-                          window.intervalBox->Text(),
-                          window.fileNameBox->Text(),
-                          window.startEnergyBox->Text(),
-                          window.endEnergyBox->Text(),
-                          FolderEntries()};
+        return std::tuple{ListRows(), FolderEntries(),
+                          QStringList{window.startEnergyBox->Text(), window.endEnergyBox->Text(),
+                                      window.intervalBox->Text(), window.fileNameBox->Text()}};
     };
     for (const auto& [message, cases] : refusals) {
         for (const QStringList& boxes : cases) {

@@ -39,15 +39,6 @@ class IntervalTableTest : public ProgramTest {
         return QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-    // Expects exactly one message box of the style containing the text, and forgets it.
-    void ExpectMessage(const char* part, int style = 48) {
-        ASSERT_EQ(recorder_.Messages().size(), 1u) << part;
-        EXPECT_EQ(recorder_.Messages()[0].style, style);
-        EXPECT_TRUE(recorder_.Messages()[0].text.contains(QString::fromUtf8(part)))
-            << recorder_.Messages()[0].text.toStdString();
-        recorder_.Clear();
-    }
-
     QString folder_;
 };
 

@@ -28,9 +28,10 @@ class IntervalTableSaveTest : public IntervalTableTest {
         ExpectMessage("ファイルを保存しました", 0);
     }
 
-    // Presses Save and expects one warning, nothing written and the window still open.
-    void ExpectSaveRefused(const char* messagePart) {
+    // Types the name, presses Save and expects one warning, nothing written, the window still open.
+    void ExpectSaveRefused(const char* name, const char* messagePart) {
         const QStringList before = FolderEntries();
+        intervalTableWindow().fileNameBox->SetText(name);
         intervalTableWindow().saveButton->click();
         ExpectMessage(messagePart);
         EXPECT_EQ(FolderEntries(), before);
@@ -39,10 +40,11 @@ class IntervalTableSaveTest : public IntervalTableTest {
 };
 
 TEST_F(IntervalTableSaveTest, WritesTheHeaderAndTheRowsOfTheBoxesAsCrLfLines) {
+    IntervalTableWindow& window = intervalTableWindow();
     SaveAs("abc");
-    EXPECT_FALSE(intervalTableWindow().isVisible());
-    EXPECT_EQ(intervalTableWindow().resultList->ListCount(), 0);  // the save does not fill the list
-    intervalTableWindow().CalculateTable();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.resultList->ListCount(), 0);  // the save does not fill the list
+    window.CalculateTable();
     QByteArray expected = kHeader;
     for (QString row : ListRows())
         expected += " " + row.replace("  ", ", ").toLatin1() + "\r\n";
@@ -50,15 +52,13 @@ TEST_F(IntervalTableSaveTest, WritesTheHeaderAndTheRowsOfTheBoxesAsCrLfLines) {
     EXPECT_TRUE(expected.startsWith(kHeader + " 1.0000E-01, 4.9910E+00, 1.0000E-03\r\n"));
     EXPECT_EQ(Saved("abc.csv"), expected);
     // The save computes from the boxes: after they change, list and file disagree.
-    intervalTableWindow().endEnergyBox->SetText("1");
+    window.endEnergyBox->SetText("1");
     SaveAs("short");
     EXPECT_EQ(Saved("short.csv").count("\r\n"), 11);
-    EXPECT_EQ(intervalTableWindow().resultList->ListCount(), 100);
-}
-
-TEST_F(IntervalTableSaveTest, NamesHeaderOnlyFilesOverwritingAndCapping) {
+    EXPECT_EQ(window.resultList->ListCount(), 100);
+    // A typed extension is kept; no rows give the header alone; an earlier file is overwritten.
     SaveAs("abc.csv");
-    EXPECT_EQ(FolderEntries(), QStringList{"abc.csv.csv"});
+    EXPECT_EQ(FolderEntries(), QStringList({"abc.csv", "abc.csv.csv", "short.csv"}));
     SetBoxes("10", "1", "1");
     SaveAs("empty");
     EXPECT_EQ(Saved("empty.csv"), kHeader);
@@ -72,30 +72,25 @@ TEST_F(IntervalTableSaveTest, NamesHeaderOnlyFilesOverwritingAndCapping) {
     const QList<QByteArray> lines = Saved("capped.csv").split('\n');
     ASSERT_EQ(lines.size(), 5003);  // 5002 lines, nothing after the last
     EXPECT_TRUE(lines[5001].startsWith(" 5.0010E+01,"));
-    EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(),
-              QStringLiteral("50.01"));  // the save rewrote the end box
+    EXPECT_EQ(window.endEnergyBox->Text(), QStringLiteral("50.01"));  // the save rewrote it
 }
 
 TEST_F(IntervalTableSaveTest, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlierFileIntact) {
-    ExpectSaveRefused("入力されていない項目があります");
+    ExpectSaveRefused("", "入力されていない項目があります");
     for (const char* name :
-         {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb", "sub/../abc"}) {
-        intervalTableWindow().fileNameBox->SetText(name);
-        ExpectSaveRefused("must not contain");
-    }
+         {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb", "sub/../abc"})
+        ExpectSaveRefused(name, "must not contain");
     ASSERT_TRUE(QDir().mkdir("folder.csv"));  // the target is a folder
-    intervalTableWindow().fileNameBox->SetText("folder");
-    ExpectSaveRefused("could not be saved");
+    ExpectSaveRefused("folder", "could not be saved");
     // A file size limit below the table's size fails the write as a full disk would, also for
     // root. Nothing may be printed while the limit holds.
     WriteRawFile(folder_, "abc.csv", "earlier\r\n");
-    intervalTableWindow().fileNameBox->SetText("abc");
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit tight{200, saved.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    ExpectSaveRefused("could not be saved");
+    ExpectSaveRefused("abc", "could not be saved");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(Saved("abc.csv"), "earlier\r\n");
@@ -103,41 +98,37 @@ TEST_F(IntervalTableSaveTest, RefusedOrFailedSavesLeaveNoPartialFileAndTheEarlie
     ASSERT_TRUE(QDir().mkdir("gone") &&
                 intervalTableWindow().folderList->SetPath(folder_ + "/gone"));
     ASSERT_TRUE(QDir().rmdir("gone"));
-    ExpectSaveRefused("could not be saved");
+    ExpectSaveRefused("abc", "could not be saved");
 }
 
-TEST_F(IntervalTableSaveTest, FolderDriveAndFileChoicesLastUntilTheFrameClosesTheWindow) {
+TEST_F(IntervalTableSaveTest, ChoicesLastUntilTheWindowClosesAndAClosingDuringASaveLosesNothing) {
+    IntervalTableWindow& window = intervalTableWindow();
     const QString sub = folder_ + "/sub";
     WriteRawFile(sub, "run1.csv", "x");
-    ASSERT_TRUE(intervalTableWindow().folderList->SetPath(sub));
+    ASSERT_TRUE(window.folderList->SetPath(sub));
     // A click on the listed file, and on it again after the name was edited, puts its name back.
-    ClickRow(*intervalTableWindow().csvFileList, 0);
-    EXPECT_EQ(intervalTableWindow().fileNameBox->Text(), QStringLiteral("run1"));
-    intervalTableWindow().fileNameBox->SetText("edited");
-    ClickRow(*intervalTableWindow().csvFileList, 0);
-    EXPECT_EQ(intervalTableWindow().fileNameBox->Text(), QStringLiteral("run1"));
+    ClickRow(*window.csvFileList, 0);
+    EXPECT_EQ(window.fileNameBox->Text(), QStringLiteral("run1"));
+    window.fileNameBox->SetText("edited");
+    ClickRow(*window.csvFileList, 0);
+    EXPECT_EQ(window.fileNameBox->Text(), QStringLiteral("run1"));
     SaveAs("abc");
     EXPECT_EQ(Saved("sub/abc.csv").count("\r\n"), 101);
-    intervalTableWindow()
-        .PresetAndShow();  // what the main window's button does: the folder is kept
-    EXPECT_EQ(intervalTableWindow().csvFileList->Path(), sub);
+    window.PresetAndShow();  // what the main window's button does: the folder is kept
+    EXPECT_EQ(window.csvFileList->Path(), sub);
     // Choosing the drive that is already chosen keeps the folder.
-    ASSERT_EQ(intervalTableWindow().driveList->Drive(), QStringLiteral("/"));
-    emit intervalTableWindow().driveList->activated(
-        intervalTableWindow().driveList->currentIndex());
-    EXPECT_EQ(intervalTableWindow().folderList->Path(), sub);
-    intervalTableWindow().cancelButton->click();  // Cancel
-    EXPECT_FALSE(intervalTableWindow().isVisible());
-    intervalTableWindow().close();
+    ASSERT_EQ(window.driveList->Drive(), QStringLiteral("/"));
+    emit window.driveList->activated(window.driveList->currentIndex());
+    EXPECT_EQ(window.folderList->Path(), sub);
+    window.cancelButton->click();
+    EXPECT_FALSE(window.isVisible());
+    window.close();
     EXPECT_FALSE(IntervalTableWindowExists());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     intervalTableWindow().PresetAndShow();
     EXPECT_EQ(intervalTableWindow().csvFileList->Path(), folder_);
-}
-
-// A close by the frame that is waiting while the save runs: the file is complete, the window goes
-// away as closed, and the next opening builds it anew.
-TEST_F(IntervalTableSaveTest, ClosingTheWindowWhileASaveRunsLosesNothing) {
+    // A close by the frame that is waiting while a save runs: the file is complete, the window
+    // goes away as closed, and the next opening builds it anew.
     SetBoxes("0.1", "5.101", "0.001");  // the largest table
     recorder_.whileShown = [] {
         QCoreApplication::postEvent(&intervalTableWindow(), new QCloseEvent);

@@ -8,7 +8,6 @@
 #include "support/program_test.h"
 #include "support/user_input.h"
 #include "toolkit/line_control.h"
-#include "toolkit/message_box.h"
 
 namespace velmora::testing {
 namespace {
@@ -23,39 +22,29 @@ class MainWindowTest : public ProgramTest {
     }
     static QStringList Entries() {
         QStringList entries;
-        for (int i = 0; i < mainWindow().tableList->ListCount(); ++i) {
+        for (int i = 0; i < mainWindow().tableList->ListCount(); ++i)
             entries.append(mainWindow().tableList->List(i));
-        }
         return entries;
-    }
-    // Exactly one exclamation box since the last check, containing the given text.
-    void ExpectWarning(const QString& part) {
-        ASSERT_EQ(recorder_.Messages().size(), 1u) << part.toStdString();
-        EXPECT_EQ(recorder_.Messages()[0].style, kMsgExclamation);
-        EXPECT_TRUE(recorder_.Messages()[0].text.contains(part)) << part.toStdString();
-        recorder_.Clear();
     }
 };
 
-TEST_F(MainWindowTest, StartsFreshAndAFocusedListChoosesNothing) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
-    WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER"));
-    MainWindow& main = mainWindow();
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(main.elementList, &focusIn);
-    EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
-    ExpectMainWindowCleared(main);
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
-        EXPECT_FALSE(box->Enabled());
-    }
-    EXPECT_TRUE(recorder_.Messages().empty());
-}
-
-TEST_F(MainWindowTest, FileClickShowsTheHeadAndClearsTheOtherListsChoice) {
+// A fresh start; a file click shows its head and clears the other list's choice; OK lists the
+// table and enables the query; a real click on the entry already chosen acts again.
+TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgain) {
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
     MainWindow& main = mainWindow();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(main.elementList, &focusIn);  // a focused list chooses nothing
+    EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
+    ExpectMainWindowCleared(main);
+    for (TextBox* box : QueryBoxes(main))
+        EXPECT_FALSE(box->Enabled());
+    main.okButton->click();  // nothing chosen yet: only a message
+    ExpectMessage("元素または物質を選択して下さい");
+    ExpectMainWindowCleared(main);
+    EXPECT_FALSE(GraphWindowExists());
+
     Choose(*main.compoundList, "Air.stc");
     EXPECT_EQ(main.densityBox->Text(), "ρ = 0.001");
     EXPECT_EQ(main.meanExcitationBox->Text(), "I = 85.7 eV");
@@ -66,41 +55,56 @@ TEST_F(MainWindowTest, FileClickShowsTheHeadAndClearsTheOtherListsChoice) {
     EXPECT_TRUE(main.compoundList->FileName().isEmpty());
     Choose(*main.compoundList, "Air.stc");
     EXPECT_TRUE(main.elementList->FileName().isEmpty());
-}
-
-TEST_F(MainWindowTest, OkListsTheTableAndEnablesTheQuery) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON"));
-    MainWindow& main = mainWindow();
-    main.okButton->click();  // nothing chosen yet: only a message
-    ExpectWarning("元素または物質を選択して下さい");
-    ExpectMainWindowCleared(main);
-    EXPECT_FALSE(GraphWindowExists());
 
     Choose(*main.elementList, "Fe.qrv");
     main.okButton->click();
     QStringList lines;
-    for (int row = 1; row <= 81; ++row) {
+    for (int row = 1; row <= 81; ++row)
         lines.append(QString::fromStdString(SharedMaterialTable().TableLines[row]));
-    }
     EXPECT_EQ(Entries(), lines);
     EXPECT_TRUE(main.intervalTableButton->Enabled() && GraphWindowExists() &&
                 graphWindow().isVisible());
     // New energy empties the query boxes and focuses the energy box; so does a second OK.
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
+    for (TextBox* box : QueryBoxes(main)) {
         EXPECT_TRUE(box->Enabled());
         box->SetText("1.000E+00");
     }
     main.newEnergyButton->click();
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
+    for (TextBox* box : QueryBoxes(main))
         EXPECT_TRUE(box->Text().isEmpty());
-    }
     EXPECT_EQ(main.focusWidget(), main.energyBox);
     main.collisionBox->SetText("1.000E+00");
     main.okButton->click();
     EXPECT_TRUE(main.collisionBox->Text().isEmpty());
     EXPECT_EQ(Entries(), lines);
+
+    // The table list's chosen row clicked again after the energy box was clicked empty.
+    main.Show();
+    const QString row3Energy =
+        QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
+    ClickRow(*main.tableList, 2);
+    ASSERT_EQ(main.energyBox->Text(), row3Energy);
+    const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
+    ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
+    for (TextBox* box : QueryBoxes(main))
+        EXPECT_TRUE(box->Text().isEmpty());
+    graphWindow().stoppingEnergyLine->SetX1(0.0f);
+    ClickRow(*main.tableList, 2);
+    EXPECT_EQ(main.energyBox->Text(), row3Energy);
+    EXPECT_FALSE(main.rangeBox->Text().isEmpty());
+    EXPECT_EQ(graphWindow().stoppingEnergyLine->X1(), lineAtRow3);
+
+    // The chosen file changed on disk: clicking it again shows its new head.
+    for (FileListBox* list : {main.elementList, main.compoundList}) {
+        const QString name = list->item(0)->text();
+        ClickRow(*list, 0);
+        WriteMaterialFile(list == main.elementList ? "p_QRV" : "p_STC", name,
+                          SmoothMaterial("CHANGED", 2.5, 100));
+        ClickRow(*list, 0);
+        EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
+    }
+    EXPECT_TRUE(recorder_.Messages().empty());
 }
 
 // Another file's head shows at once, its table only after a good OK; refused files change nothing.
@@ -113,11 +117,10 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
     badHead.lineOverrides[4] = "  density 7.8";
     WriteMaterialFile("p_STC", "B.stc", b);
     WriteMaterialFile("p_QRV", "Broken.qrv", broken);
-    WriteMaterialFile("p_QRV", "Gone.qrv", SmoothMaterial("GONE"));
     WriteRawFile("p_QRV", "Short.qrv", "SHORT\r\nline 2\r\n");
     WriteMaterialFile("p_STC", "Bad.stc", badHead);
-    WriteMaterialFile("p_QRV", "Deleted.qrv", SmoothMaterial("DELETED"));
-    WriteMaterialFile("p_QRV", "Locked.qrv", SmoothMaterial("LOCKED"));
+    for (const char* name : {"Gone.qrv", "Deleted.qrv", "Locked.qrv"})
+        WriteMaterialFile("p_QRV", name, SmoothMaterial(name));
     MainWindow& main = mainWindow();
     Choose(*main.elementList, "A.qrv");
     main.okButton->click();
@@ -126,81 +129,39 @@ TEST_F(MainWindowTest, TheTableChangesOnlyOnASuccessfulOk) {
                 QDir().mkdir("p_QRV/Locked.qrv"));
     const MaterialTable before = SharedMaterialTable();
     const QStringList listBefore = Entries();
-    auto expectTableKept = [&] {
-        EXPECT_EQ(SharedMaterialTable().CollisionSP, before.CollisionSP);
-        EXPECT_EQ(Entries(), listBefore);
-    };
     // A head that cannot be read: the file is not chosen, the earlier choice and head stay.
     for (const auto& [list, name] : {std::pair{main.elementList, QString("Short.qrv")},
                                      std::pair{main.compoundList, QString("Bad.stc")},
                                      std::pair{main.elementList, QString("Deleted.qrv")},
                                      std::pair{main.elementList, QString("Locked.qrv")}}) {
         Choose(*list, name);
-        ExpectWarning(name);
+        ExpectMessage(name);
         EXPECT_EQ(SharedMaterialTable().DataFilePath, "p_QRV\\A.qrv");
-        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
-        EXPECT_EQ(main.elementList->FileName(), "A.qrv");
-        EXPECT_TRUE(main.compoundList->FileName().isEmpty());
         EXPECT_EQ(SharedMaterialTable().MaterialName, "A");
+        EXPECT_EQ(main.densityBox->Text(), "ρ = 7.874");
+        EXPECT_EQ(main.elementList->FileName() + main.compoundList->FileName(), "A.qrv");
     }
-    // Another file chosen: A's rows with B's head, in the boxes and in the shared table.
+    // Another file chosen: A's rows with B's head, in the boxes and in the shared table. A bad row
+    // or a vanished file: OK refuses it.
     Choose(*main.compoundList, "B.stc");
     EXPECT_EQ(main.materialNameBox->Text(), "B");
     const MaterialTable& shared = SharedMaterialTable();
     EXPECT_EQ(std::tuple(shared.MaterialName, shared.Density, shared.MeanExcitationEnergy),
               std::tuple(std::string("B"), 3.0, 200.0));
-    expectTableKept();
-    // A bad row or a vanished file: OK refuses it.
+    EXPECT_EQ(shared.CollisionSP, before.CollisionSP);
     Choose(*main.elementList, "Broken.qrv");
     main.okButton->click();
-    ExpectWarning("Broken.qrv\", line 57");
+    ExpectMessage("Broken.qrv\", line 57");
     Choose(*main.elementList, "Gone.qrv");
     ASSERT_TRUE(QFile::remove("p_QRV/Gone.qrv"));
     main.okButton->click();
-    ExpectWarning("Gone.qrv");
-    expectTableKept();
+    ExpectMessage("Gone.qrv");
+    EXPECT_EQ(SharedMaterialTable().CollisionSP, before.CollisionSP);
+    EXPECT_EQ(Entries(), listBefore);
 
     Choose(*main.compoundList, "B.stc");
     main.okButton->click();
     EXPECT_NE(Entries(), listBefore);
-}
-
-// A click on the entry that is already chosen acts again: the table list shows its row again after
-// the energy box was clicked empty, and a file list reads the chosen file's head again.
-TEST_F(MainWindowTest, ClickingTheChosenEntryAgainActsAgain) {
-    WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 286));
-    WriteMaterialFile("p_STC", "Water.stc", SmoothMaterial("WATER", 1.0, 75));
-    MainWindow& main = mainWindow();
-    main.Show();
-    ClickRow(*main.elementList, 0);
-    main.okButton->click();
-    const QString row3Energy =
-        QString::fromStdString(FormatPattern(SharedMaterialTable().EnergyMeV[3], "0.000E+00"));
-    ClickRow(*main.tableList, 2);
-    ASSERT_EQ(main.energyBox->Text(), row3Energy);
-    const float lineAtRow3 = graphWindow().stoppingEnergyLine->X1();
-    ClickWidget(*main.energyBox);  // a click into the energy box empties the five boxes
-    for (TextBox* box :
-         {main.energyBox, main.collisionBox, main.radiativeBox, main.totalBox, main.rangeBox}) {
-        EXPECT_TRUE(box->Text().isEmpty());
-    }
-    graphWindow().stoppingEnergyLine->SetX1(0.0f);
-    ClickRow(*main.tableList, 2);
-    EXPECT_EQ(main.energyBox->Text(), row3Energy);
-    EXPECT_FALSE(main.rangeBox->Text().isEmpty());
-    EXPECT_EQ(graphWindow().stoppingEnergyLine->X1(), lineAtRow3);
-
-    // The chosen file changed on disk: clicking it again shows its new head.
-    for (FileListBox* list : {main.elementList, main.compoundList}) {
-        const QString folder = list == main.elementList ? "p_QRV" : "p_STC";
-        const QString name = list->item(0)->text();
-        ClickRow(*list, 0);
-        WriteMaterialFile(folder, name, SmoothMaterial("CHANGED", 2.5, 100));
-        ClickRow(*list, 0);
-        EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
-        EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
-    }
-    EXPECT_TRUE(recorder_.Messages().empty());
 }
 
 }  // namespace

@@ -15,11 +15,6 @@ import sys
 import tempfile
 
 
-def scratch_data_folder(source_dir, work):
-    for folder in ("p_QRV", "p_STC"):
-        os.symlink(os.path.join(source_dir, "data", folder), os.path.join(work, folder))
-
-
 def run(command, work, query):
     env = dict(os.environ, PATH=os.path.dirname(query) + os.pathsep + os.environ["PATH"])
     env.pop("XDG_DATA_HOME", None)
@@ -28,8 +23,9 @@ def run(command, work, query):
                           text=True, check=False)
 
 
-def readme_examples(readme):
-    section = readme.split("## From the command line", 1)[1].split("\n## ", 1)[0]
+def check_readme(query, source_dir, work):
+    with open(os.path.join(source_dir, "README.md"), encoding="utf-8") as file:
+        section = file.read().split("## From the command line", 1)[1].split("\n## ", 1)[0]
     examples = []
     for block in re.findall(r"```sh\n(.*?)```", section, re.S):
         for line in block.splitlines():
@@ -37,12 +33,6 @@ def readme_examples(readme):
                 examples.append([line[2:], []])
             elif examples:
                 examples[-1][1].append(line)
-    return examples
-
-
-def check_readme(query, source_dir, work):
-    with open(os.path.join(source_dir, "README.md"), encoding="utf-8") as file:
-        examples = readme_examples(file.read())
     if len(examples) < 3:
         sys.exit(f"expected at least three worked examples, found {len(examples)}")
     for command, expected in examples:
@@ -79,7 +69,8 @@ def check_json(query, work):
 def main():
     mode, query, source_dir = sys.argv[1], os.path.abspath(sys.argv[2]), sys.argv[3]
     with tempfile.TemporaryDirectory(prefix="velmora-query-") as work:
-        scratch_data_folder(source_dir, work)
+        for folder in ("p_QRV", "p_STC"):
+            os.symlink(os.path.join(source_dir, "data", folder), os.path.join(work, folder))
         if mode == "readme":
             check_readme(query, source_dir, work)
         else:

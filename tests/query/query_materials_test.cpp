@@ -16,39 +16,36 @@ std::size_t LineCount(const std::string& text) {
 }
 
 TEST(QueryMaterialsTest, ListsEveryMaterialWithItsHeadValues) {
-    const QueryRun all = Query({"materials"}), elements = Query({"materials", "--elements"});
-    const QueryRun compounds = Query({"materials", "--compounds", "--format", "csv"});
-    const QueryRun json = Query({"materials", "--elements", "--compounds", "--format", "json"});
-    EXPECT_EQ(LineCount(all.out), 2 + 98 + 181u);
-    EXPECT_EQ(LineCount(elements.out), 2 + 98u);
-    EXPECT_EQ(LineCount(compounds.out), 1 + 181u);
-    EXPECT_EQ(LineCount(json.out), 5 + 98 + 181u);
+    const std::string all = Output({"materials"}), elements = Output({"materials", "--elements"});
+    const std::string compounds = Output({"materials", "--compounds", "--format", "csv"});
+    const std::string json = Output({"materials", "--elements", "--compounds", "--format", "json"});
+    EXPECT_EQ(LineCount(all), 2 + 98 + 181u);
+    EXPECT_EQ(LineCount(elements), 2 + 98u);
+    EXPECT_EQ(LineCount(compounds), 1 + 181u);
+    EXPECT_EQ(LineCount(json), 5 + 98 + 181u);
     const std::string data = SourcePath("data").string();
-    EXPECT_NE(all.out.find(data + "/p_QRV/001 Hydrogen.qrv "), std::string::npos);
-    EXPECT_NE(all.out.find("0.000083748   19.2\n"), std::string::npos);  // plain, not 0.000
-    EXPECT_NE(
-        compounds.out.find(data + "/p_STC/Water liquid.stc,\"Water, liquid\",compound,1,75\n"),
-        std::string::npos);
-    EXPECT_NE(json.out.find("\"name\": \"Water, liquid\", \"kind\": \"compound\", \"density\": 1, "
-                            "\"mean_excitation_energy\": 75}"),
+    EXPECT_NE(all.find(data + "/p_QRV/001 Hydrogen.qrv "), std::string::npos);
+    EXPECT_NE(all.find("0.000083748   19.2\n"), std::string::npos);  // plain, not 0.000
+    EXPECT_NE(compounds.find(data + "/p_STC/Water liquid.stc,\"Water, liquid\",compound,1,75\n"),
               std::string::npos);
-    EXPECT_LT(all.out.find("Zinc"), all.out.find("1,2-Dichlorobenzene"));  // elements first
+    EXPECT_NE(json.find("\"name\": \"Water, liquid\", \"kind\": \"compound\", \"density\": 1, "
+                        "\"mean_excitation_energy\": 75}"),
+              std::string::npos);
+    EXPECT_LT(all.find("Zinc"), all.find("1,2-Dichlorobenzene"));  // elements first
 }
 
 TEST(QueryMaterialsTest, EveryFormOfANameFindsTheSameTable) {
-    const std::string expected = Query({"at", "Water, liquid", "1", "--format", "csv"}).out;
+    const std::string expected = Output({"at", "Water, liquid", "1", "--format", "csv"});
     ASSERT_FALSE(expected.empty());
     for (const std::string& name : std::vector<std::string>{
              "water, liquid", "WATER LIQUID", "water liquid.stc", "p_STC/Water liquid.stc",
              SourcePath("data/p_STC/Water liquid.stc").string(), "Water l"}) {
-        const QueryRun run = Query({"at", name, "1", "--format", "csv"});
-        EXPECT_EQ(run.out, expected) << name << run.err;
+        EXPECT_EQ(Output({"at", name, "1", "--format", "csv"}), expected) << name;
     }
-    EXPECT_NE(Query({"at", "kapton", "1"}).out.find("Kapton polyimide film (positrons, "),
+    EXPECT_NE(Output({"at", "kapton", "1"}).find("Kapton polyimide film (positrons, "),
               std::string::npos);
-    EXPECT_NE(
-        Query({"show", "polyimide"}).out.find("Density 1.42 g/cm3, mean excitation energy 79.6"),
-        std::string::npos);
+    EXPECT_NE(Output({"show", "polyimide"}).find("Density 1.42 g/cm3, mean excitation energy 79.6"),
+              std::string::npos);
 }
 
 // A scratch folder with material folders made of copies of bundled tables under other names.
@@ -57,20 +54,15 @@ class MaterialFolders : public ::testing::Test {
     void TearDown() override { fs::remove_all(root_); }
     // Copies a bundled table to root/target, with line 1 replaced by name when one is given.
     void Copy(const std::string& bundled, const std::string& target, const std::string& name = "") {
-        std::ifstream in(SourcePath("data") / bundled, std::ios::binary);
-        std::string text((std::istreambuf_iterator<char>(in)), {});
-        if (!name.empty()) {
+        std::string text = FileBytes(SourcePath("data") / bundled);
+        if (!name.empty())
             text.replace(0, text.find('\r'), name);
-        }
         fs::create_directories((root_ / target).parent_path());
         std::ofstream(root_ / target, std::ios::binary) << text;
     }
-    std::string Csv(const std::vector<std::string>& args, const QueryEnvironment& environment) {
-        std::vector<std::string> all = args;
-        all.insert(all.end(), {"--format", "csv"});
-        const QueryRun run = Query(all, "", environment);
-        EXPECT_EQ(run.status, 0) << run.err;
-        return run.out;
+    static std::string Csv(Args args, const QueryEnvironment& environment = DataEnvironment()) {
+        args.insert(args.end(), {"--format", "csv"});
+        return Output(args, "", environment);
     }
     const fs::path root_ = fs::temp_directory_path() /
                            ("velmora-query-folders-" + std::to_string(getpid()) + "-" +
@@ -81,20 +73,19 @@ TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
     Copy("p_STC/Water liquid.stc", "work/p_STC/Water liquid.stc");
     Copy("p_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
     const QueryEnvironment work{root_ / "work", std::nullopt, {}};
-    const std::string water = Csv({"at", "water, liquid", "1"}, DataEnvironment());
-    const std::string carbon = Csv({"at", "p_QRV/006 Carbon.qrv", "1"}, DataEnvironment());
-    EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), water);
+    const std::string carbon = Csv({"at", "p_QRV/006 Carbon.qrv", "1"});
+    EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), Csv({"at", "water, liquid", "1"}));
     EXPECT_EQ(Csv({"at", "water, liquid", "1", "--particle", "electron"}, work), carbon);
     EXPECT_EQ(Csv({"at", "e_STC/Water liquid.stc", "1", "--particle=electron"}, work), carbon);
-    const QueryRun list =
-        Query({"materials", "--particle", "electron", "--format", "json"}, "", work);
-    EXPECT_NE(list.out.find("\"particle\": \"electron\""), std::string::npos);
-    EXPECT_EQ(LineCount(list.out), 6u);
-    const QueryRun json =
-        Query({"at", "e_STC/Water liquid.stc", "1", "--format", "json"}, "", work);
-    EXPECT_NE(json.out.find("\"particle\": \"electron\""), std::string::npos) << json.err;
-    const QueryRun text = Query({"show", "water, liquid", "--particle", "electron"}, "", work);
-    EXPECT_TRUE(text.out.starts_with("Water, liquid (electrons, ")) << text.err;
+    const std::string list =
+        Output({"materials", "--particle", "electron", "--format", "json"}, "", work);
+    EXPECT_NE(list.find("\"particle\": \"electron\""), std::string::npos);
+    EXPECT_EQ(LineCount(list), 6u);
+    EXPECT_NE(Output({"at", "e_STC/Water liquid.stc", "1", "--format", "json"}, "", work)
+                  .find("\"particle\": \"electron\""),
+              std::string::npos);
+    EXPECT_TRUE(Output({"show", "water, liquid", "--particle", "electron"}, "", work)
+                    .starts_with("Water, liquid (electrons, "));
     // Positron tables without electron tables beside them: no electron tables at all.
     fs::remove_all(root_ / "work/e_STC");
     const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);

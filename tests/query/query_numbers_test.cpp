@@ -17,18 +17,18 @@ namespace velmora::query {
 namespace {
 
 using namespace testing;
+using Rows = std::vector<std::vector<double>>;
 
 const char* const kSample[] = {"p_STC/Water liquid.stc", "p_QRV/001 Hydrogen.qrv",
                                "p_QRV/082 Lead.qrv", "p_STC/Air dry (near sea level).stc",
                                "p_STC/Kapton polyimide film.stc"};
 
-// Energies over the whole accepted range: every tenth tabulated one, both ends and log-uniform
-// random ones, as text the way a user would type them.
+// Energies over the whole accepted range as a user types them: both ends, every tenth tabulated
+// one and log-uniform random ones.
 std::vector<std::string> SampleEnergies(const MaterialTable& table) {
     std::vector<std::string> energies = {"0.01", "1000", "1", "0.0100000001", "999.99999"};
-    for (int row = 1; row <= 81; row += 10) {
+    for (int row = 1; row <= 81; row += 10)
         energies.push_back(NumberText(table.EnergyMeV[row]));
-    }
     std::mt19937_64 random(12);
     std::uniform_real_distribution<double> exponent(-2.0, 3.0);
     char text[32];
@@ -39,22 +39,15 @@ std::vector<std::string> SampleEnergies(const MaterialTable& table) {
     return energies;
 }
 
-std::string Lines(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items) {
-        text += item + (text.size() % 3 == 0 ? "\n" : " \t");  // several per line too
+// The numbers as bit patterns: equal only when they are the same doubles.
+std::vector<std::vector<std::uint64_t>> Bits(const Rows& rows) {
+    std::vector<std::vector<std::uint64_t>> bits;
+    for (const auto& row : rows) {
+        std::vector<std::uint64_t>& out = bits.emplace_back();
+        for (double value : row)
+            out.push_back(std::bit_cast<std::uint64_t>(value));
     }
-    return text;
-}
-
-void ExpectSameBits(const std::vector<double>& actual, const std::vector<double>& expected,
-                    const std::string& what) {
-    ASSERT_EQ(actual.size(), expected.size()) << what;
-    for (std::size_t k = 0; k < actual.size(); ++k) {
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(actual[k]),
-                  std::bit_cast<std::uint64_t>(expected[k]))
-            << what << " column " << k << ": " << actual[k] << " vs " << expected[k];
-    }
+    return bits;
 }
 
 std::vector<double> Values(const QuantitiesAtEnergy& q) {
@@ -62,89 +55,64 @@ std::vector<double> Values(const QuantitiesAtEnergy& q) {
 }
 
 // Rows of json output: the lines that hold numbers after the head.
-std::vector<std::vector<double>> JsonRows(const std::string& out) {
-    std::vector<std::vector<double>> rows = NumberRows(out, 8, " [],}");
+Rows JsonRows(const std::string& out) {
+    Rows rows = NumberRows(out, 8, " [],}");
     std::erase_if(rows, [](const std::vector<double>& row) { return row.empty(); });
     return rows;
 }
 
-TEST(QueryNumbersTest, AtGivesTheEnergyQuerysDoublesInEveryFormat) {
+TEST(QueryNumbersTest, AtShowAndEnergyForRangeGiveTheWindowsDoubles) {
     for (const char* file : kSample) {
+        SCOPED_TRACE(file);
         const MaterialTable table = LoadTable(SourcePath("data") / file);
-        const std::vector<std::string> energies = SampleEnergies(table);
-        const auto at = [&](std::vector<std::string> args) {
-            args.insert(args.begin(), {"at", file});
-            const QueryRun run = Query(args, Lines(energies));
-            EXPECT_EQ(run.status, 0) << run.err;
-            return run.out;
+        const auto run = [&](Args args, const std::string& input = "") {
+            args.insert(args.begin() + 1, file);
+            return Output(args, input);
         };
-        const auto csv = NumberRows(at({"--format", "csv"}), 1),
-                   json = JsonRows(at({"--format=json"}));
-        const auto linear = NumberRows(at({"--linear", "--format", "csv"}), 1);
-        const auto text = BodyLines(at({}), 3);
-        const auto digits = BodyLines(at({"--digits", "6", "--format", "csv"}), 1);
-        ASSERT_EQ(csv.size() + json.size() + linear.size() + text.size() + digits.size(),
-                  5 * energies.size());
+        // at: the energy query's doubles in every format; several energies on a line too.
+        std::string input;
+        Rows expected, linear;
+        std::vector<std::string> text, digits;
         const double d = table.Density;
-        for (std::size_t k = 0; k < energies.size(); ++k) {
-            const std::vector<double> q =
-                Values(*InterpolateAtEnergy(table, ReadNumber(energies[k])));
-            ExpectSameBits(csv[k], q, std::string(file) + " csv " + energies[k]);
-            ExpectSameBits(json[k], q, std::string(file) + " json " + energies[k]);
-            ExpectSameBits(linear[k], {q[0], q[1] * d, q[2] * d, q[3] * d, q[4] / d}, "linear");
+        for (const std::string& energy : SampleEnergies(table)) {
+            input += energy + (input.size() % 3 == 0 ? "\n" : " \t");
+            const std::vector<double> q = Values(*InterpolateAtEnergy(table, ReadNumber(energy)));
+            expected.push_back(q);
+            linear.push_back({q[0], q[1] * d, q[2] * d, q[3] * d, q[4] / d});
             // Text: the main window's pattern, right-aligned under "CSDA range" in the last column.
-            std::string shown, sixDigits;
+            std::string& shown = text.emplace_back();
+            std::string& six = digits.emplace_back();
             for (std::size_t c = 0; c < q.size(); ++c) {
                 shown += (c == 0 ? "" : c == 4 ? "   " : "  ") + FormatPattern(q[c], "0.000E+00");
-                sixDigits += (c == 0 ? "" : ",") + FormatPattern(q[c], "0.00000E+00");
+                six += (c == 0 ? "" : ",") + FormatPattern(q[c], "0.00000E+00");
             }
-            ASSERT_EQ(text[k], shown);
-            ASSERT_EQ(digits[k], sixDigits);
         }
-    }
-}
-
-TEST(QueryNumbersTest, ShowGivesTheTabulatedRows) {
-    for (const char* file : kSample) {
-        const MaterialTable table = LoadTable(SourcePath("data") / file);
-        const QueryRun show = Query({"show", file, "--format", "csv"});
-        ASSERT_EQ(show.status, 0) << show.err;
-        const auto rows = NumberRows(show.out, 1);
-        ASSERT_EQ(rows.size(), 81u);
+        const std::string csv = run({"at", "--format", "csv"}, input);
+        EXPECT_EQ(Bits(NumberRows(csv, 1)), Bits(expected));
+        EXPECT_EQ(Bits(JsonRows(run({"at", "--format=json"}, input))), Bits(expected));
+        EXPECT_EQ(Bits(NumberRows(run({"at", "--linear", "--format", "csv"}, input), 1)),
+                  Bits(linear));
+        EXPECT_EQ(BodyLines(run({"at"}, input), 3), text);
+        EXPECT_EQ(BodyLines(run({"at", "--digits", "6", "--format", "csv"}, input), 1), digits);
+        // show: the tabulated rows; energy-for-range: exact at them.
+        Rows rows, exact;
+        std::string tabulated;
         for (int row = 1; row <= 81; ++row) {
-            ExpectSameBits(rows[row - 1], Values(TabulatedRow(table, row)), file);
-        }
-    }
-}
-
-TEST(QueryNumbersTest, EnergyForRangeIsExactAtRowsAndInvertsTheEnergyQuery) {
-    for (const char* file : kSample) {
-        const MaterialTable table = LoadTable(SourcePath("data") / file);
-        std::string tabulated, inBetween;
-        for (int row = 1; row <= 81; ++row) {
+            rows.push_back(Values(TabulatedRow(table, row)));
+            exact.push_back({table.CsdaRange[row], table.EnergyMeV[row]});
             tabulated += NumberText(table.CsdaRange[row]) + "\n";
         }
-        const QueryRun exact = Query({"energy-for-range", file, "--format", "csv"}, tabulated);
-        ASSERT_EQ(exact.status, 0) << exact.err;
-        const auto rows = NumberRows(exact.out, 1);
-        for (int row = 1; row <= 81; ++row) {
-            ExpectSameBits(rows[row - 1], {table.CsdaRange[row], table.EnergyMeV[row]}, file);
-        }
-        // Round trip through the command line: energy, its range, the energy again.
-        const QueryRun forward =
-            Query({"at", file, "--format", "csv"}, Lines(SampleEnergies(table)));
-        for (const auto& row : NumberRows(forward.out, 1)) {
-            char text[32];
-            *std::to_chars(text, text + 31, row[4]).ptr = '\0';
-            inBetween += std::string(text) + "\n";
-        }
-        const QueryRun back = Query({"energy-for-range", file, "--format", "json"}, inBetween);
-        ASSERT_EQ(back.status, 0) << back.err;
-        const auto energies = NumberRows(forward.out, 1), inverse = JsonRows(back.out);
-        ASSERT_EQ(inverse.size(), energies.size());
-        for (std::size_t k = 0; k < energies.size(); ++k) {
-            ASSERT_NEAR(inverse[k][1], energies[k][0], 1e-12 * energies[k][0]) << file;
-        }
+        EXPECT_EQ(Bits(NumberRows(run({"show", "--format", "csv"}), 1)), Bits(rows));
+        EXPECT_EQ(Bits(NumberRows(run({"energy-for-range", "--format", "csv"}, tabulated), 1)),
+                  Bits(exact));
+        // Round trip through the command line: energy, the range `at` printed, the energy again.
+        std::string ranges;
+        for (const std::string& line : BodyLines(csv, 1))
+            ranges += line.substr(line.rfind(',') + 1) + "\n";
+        const Rows back = JsonRows(run({"energy-for-range", "--format", "json"}, ranges));
+        ASSERT_EQ(back.size(), expected.size());
+        for (std::size_t k = 0; k < back.size(); ++k)
+            ASSERT_NEAR(back[k][1], expected[k][0], 1e-12 * expected[k][0]) << k;
     }
 }
 
@@ -155,27 +123,22 @@ TEST(QueryNumbersTest, IntervalGivesTheTableWindowsRowsAndFileBytes) {
     } boxes[] = {{"0.1", "10", "0.1"},     {"0.1", "1000", "0.2"}, {"5", "0.5", "-0.25"},
                  {"1e-3", "2e-2", "1e-3"}, {"0.01", "0.01", "1"},  {".5", "3.", "+0.125"}};
     for (const auto& b : boxes) {
-        const std::string what = std::string(b.from) + " " + b.to + " " + b.step;
+        SCOPED_TRACE(std::string(b.from) + " " + b.to + " " + b.step);
         const IntervalCandidate candidate = ComputeIntervalTable(table, b.from, b.to, b.step);
         ASSERT_TRUE(candidate.refusal.empty()) << candidate.refusal;
         const auto committed = std::make_unique<IntervalTable>();
         CommitIntervalRows(candidate, *committed);
-        const std::vector<std::string> args = {
-            "interval", "water, liquid", "--from", b.from, "--to", b.to, "--step", b.step};
-        std::vector<std::string> windowCsv = args, csv = args;
-        windowCsv.insert(windowCsv.end(), {"--format", "window-csv"});
-        csv.insert(csv.end(), {"--format", "csv"});
-        const QueryRun file = Query(windowCsv), values = Query(csv);
-        ASSERT_EQ(file.status + values.status, 0) << file.err << values.err;
-        EXPECT_EQ(file.out, IntervalCsvText(candidate.plan, *committed)) << what;
-        const auto rows = NumberRows(values.out, 1);
-        ASSERT_EQ(rows.size(), static_cast<std::size_t>(candidate.plan.lastRow + 1)) << what;
-        for (std::size_t row = 0; row < rows.size(); ++row) {
-            ExpectSameBits(rows[row],
-                           {RowEnergyMeV(candidate.plan, static_cast<int>(row)),
-                            candidate.rows[row].collision, candidate.rows[row].radiative},
-                           what);
+        const auto run = [&](const char* format) {
+            return Output({"interval", "water, liquid", "--from", b.from, "--to", b.to, "--step",
+                           b.step, "--format", format});
+        };
+        EXPECT_EQ(run("window-csv"), IntervalCsvText(candidate.plan, *committed));
+        Rows expected;
+        for (int row = 0; row <= candidate.plan.lastRow; ++row) {
+            const IntervalRowValues& v = candidate.rows[static_cast<std::size_t>(row)];
+            expected.push_back({RowEnergyMeV(candidate.plan, row), v.collision, v.radiative});
         }
+        EXPECT_EQ(Bits(NumberRows(run("csv"), 1)), Bits(expected));
     }
 }
 

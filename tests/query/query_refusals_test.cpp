@@ -10,42 +10,27 @@ namespace velmora::query {
 namespace {
 
 using namespace testing;
-using Args = std::vector<std::string>;
-
-// Broken copies of water, named by path: row 30 (line 40) cut after its energy, and the csda range
-// of row 31 equal to that of row 30.
-class BrokenFiles {
-  public:
-    BrokenFiles() {
-        fs::create_directories(folder_);
-        std::ifstream in(SourcePath("data/p_STC/Water liquid.stc"), std::ios::binary);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line + "\n");
-        }
-        std::vector<std::string> shortRow = lines, flatRange = lines;
-        shortRow[39] = lines[39].substr(0, 12) + "\n";
-        flatRange[40] =
-            lines[40].substr(0, lines[40].rfind(' ')) + lines[39].substr(lines[39].rfind(' '));
-        Write("short.stc", shortRow);
-        Write("flat.stc", flatRange);
-    }
-    ~BrokenFiles() { fs::remove_all(folder_); }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-  private:
-    void Write(const std::string& name, const std::vector<std::string>& lines) const {
-        std::ofstream out(folder_ / name, std::ios::binary);
-        for (const std::string& line : lines) {
-            out << line;
-        }
-    }
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("velmora-query-broken-" + std::to_string(getpid()));
-};
 
 TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
-    const BrokenFiles broken;
+    // Broken copies of water: row 30 (line 40) cut after its energy, and the csda range of row 31
+    // equal to that of row 30.
+    const fs::path broken =
+        fs::temp_directory_path() / ("velmora-query-broken-" + std::to_string(getpid()));
+    fs::create_directories(broken);
+    std::vector<std::string> lines;
+    std::istringstream in(FileBytes(SourcePath("data/p_STC/Water liquid.stc")));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line + "\n");
+    const auto write = [&](const char* name, std::size_t replaced, const std::string& line) {
+        std::ofstream out(broken / name, std::ios::binary);
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            out << (k == replaced ? line : lines[k]);
+        return (broken / name).string();
+    };
+    const std::string shortRow = write("short.stc", 39, lines[39].substr(0, 12) + "\n");
+    const std::string flatRange =
+        write("flat.stc", 40,
+              lines[40].substr(0, lines[40].rfind(' ')) + lines[39].substr(lines[39].rfind(' ')));
     const std::string water = "water, liquid";
     const auto interval = [&](const char* from, const char* to, const char* step,
                               const Args& more = {}) {
@@ -55,10 +40,8 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
     };
     // Enough energies for several threads: the first refused one in the input is named.
     std::string many;
-    for (int line = 1; line <= 100000; ++line) {
+    for (int line = 1; line <= 100000; ++line)
         many += line == 70000 ? "2000\n" : line == 90000 ? "x\n" : "1\n";
-    }
-    // The exit statuses, short.
     const int kUsage = kExitUsage, kName = kExitNoMaterial, kFile = kExitMaterialFile;
     const int kValue = kExitRefusedValue;
     const struct {
@@ -66,6 +49,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         int status;
         std::string message;
         std::string input = "";
+        fs::path work = SourcePath("data");
     } cases[] = {
         {{}, kUsage, "a subcommand is needed"},
         {{"frobnicate"}, kUsage, "unknown subcommand 'frobnicate'"},
@@ -100,9 +84,10 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
          "no material \"unobtainium\" among the positron tables"},
         {{"at", "watr", "1"}, kName, "close names: Water, liquid; Water vapor"},
         {{"materials", "--data-dir", "/nonexistent"}, kName, "holds neither"},
+        {{"materials"}, kName, "no positron tables found", "", fs::temp_directory_path()},
         {{"at", "p_STC/Nothing.stc", "1"}, kFile, "Nothing.stc\": the file cannot be read"},
-        {{"show", broken.Path("short.stc")}, kFile, "short.stc\", line 40: the line holds only 1"},
-        {{"energy-for-range", broken.Path("flat.stc"), "1"}, kFile, "the csda ranges do not rise"},
+        {{"show", shortRow}, kFile, "short.stc\", line 40: the line holds only 1"},
+        {{"energy-for-range", flatRange, "1"}, kFile, "the csda ranges do not rise"},
         {{"at", water, "0.001"},
          kValue,
          "energy 0.001 MeV (argument 2) is outside the range of Water, liquid: 0.01 MeV to 1000 "
@@ -132,20 +117,15 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         {interval("10", "1", "1"), kValue, "never reaches 1 MeV: the table would have no rows"},
     };
     for (const auto& c : cases) {
-        const QueryRun run = Query(c.args, c.input);
-        const std::string what = ::testing::PrintToString(c.args);
-        EXPECT_EQ(run.status, c.status) << what << run.err;
-        EXPECT_TRUE(run.out.empty()) << what;
-        EXPECT_TRUE(run.err.starts_with("velmora-query: ")) << what << run.err;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << what << "\n" << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << what << run.err;
+        const QueryRun run = Query(c.args, c.input, {c.work, std::nullopt, {}});
+        SCOPED_TRACE(::testing::PrintToString(c.args) + "\n" + run.err);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(run.err.starts_with("velmora-query: "));
+        EXPECT_NE(run.err.find(c.message), std::string::npos);
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
     }
-}
-
-TEST(QueryRefusalsTest, NoMaterialFoldersAnywhereIsRefused) {
-    const QueryRun run = Query({"materials"}, "", {fs::temp_directory_path(), std::nullopt, {}});
-    EXPECT_EQ(run.status, kExitNoMaterial);
-    EXPECT_NE(run.err.find("no positron tables found"), std::string::npos) << run.err;
+    fs::remove_all(broken);
 }
 
 // A stream whose every write fails, like a full disk or a closed pipe.
@@ -156,12 +136,11 @@ class FailingBuffer : public std::streambuf {
 };
 
 TEST(QueryRefusalsTest, HelpVersionAndAFailedWrite) {
-    const QueryRun help = Query({"--help"}), atHelp = Query({"at", "--help"});
-    EXPECT_EQ(help.status + atHelp.status, 0);
-    EXPECT_NE(help.out.find("Exit status:\n  0  success"), std::string::npos);
-    EXPECT_TRUE(atHelp.out.starts_with("Usage: velmora-query at MATERIAL [ENERGY...]"));
-    EXPECT_EQ(Query({"--help", "at"}).out, atHelp.out);
-    EXPECT_TRUE(Query({"--version"}).out.starts_with("velmora-query "));
+    const std::string help = Output({"--help"}), atHelp = Output({"at", "--help"});
+    EXPECT_NE(help.find("Exit status:\n  0  success"), std::string::npos);
+    EXPECT_TRUE(atHelp.starts_with("Usage: velmora-query at MATERIAL [ENERGY...]"));
+    EXPECT_EQ(Output({"--help", "at"}), atHelp);
+    EXPECT_TRUE(Output({"--version"}).starts_with("velmora-query "));
     FailingBuffer failing;
     std::ostream out(&failing);
     std::istringstream in;

@@ -18,6 +18,7 @@
 namespace velmora::query::testing {
 
 namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
 
 inline fs::path SourcePath(const std::string& relative) {
     return fs::path(VELMORA_SOURCE_DIR) / relative;
@@ -33,27 +34,34 @@ struct QueryRun {
     std::string out, err;
 };
 
-inline QueryRun Query(const std::vector<std::string>& args, const std::string& input = "",
+inline QueryRun Query(const Args& args, const std::string& input = "",
                       const QueryEnvironment& environment = DataEnvironment()) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    QueryRun run;
-    run.status = RunQuery(args, in, out, err, environment);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const int status = RunQuery(args, in, out, err, environment);
+    return {status, out.str(), err.str()};
+}
+
+// The output of a command line that must succeed.
+inline std::string Output(const Args& args, const std::string& input = "",
+                          const QueryEnvironment& environment = DataEnvironment()) {
+    const QueryRun run = Query(args, input, environment);
+    EXPECT_EQ(run.status, 0) << ::testing::PrintToString(args) << run.err;
+    return run.out;
+}
+
+inline std::string FileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 // A material file read and committed the way the main window's OK button does it.
 inline MaterialTable LoadTable(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), {});
-    const ParseResult<LoadedMaterial> loaded = ParseMaterialFile(text, path.string());
+    const ParseResult<LoadedMaterial> loaded = ParseMaterialFile(FileBytes(path), path.string());
     EXPECT_TRUE(loaded) << loaded.error.Message();
     MaterialTable table;
-    if (loaded) {
+    if (loaded)
         CommitLoadedMaterial(table, *loaded.value);
-    }
     return table;
 }
 
@@ -61,11 +69,9 @@ inline MaterialTable LoadTable(const fs::path& path) {
 inline std::vector<std::string> BodyLines(const std::string& text, std::size_t skip) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    lines.erase(lines.begin(),
-                lines.begin() + static_cast<std::ptrdiff_t>(std::min(skip, lines.size())));
+    for (std::string line; std::getline(stream, line); skip -= skip > 0)
+        if (skip == 0)
+            lines.push_back(line);
     return lines;
 }
 

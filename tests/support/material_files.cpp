@@ -8,45 +8,19 @@
 namespace velmora::testing {
 namespace {
 
-std::string Scientific(double value) {
+// The value as a file holds it: four significant digits.
+double Rounded(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.3E", value);
-    return buffer;
-}
-
-double Rounded(double value) {
-    return std::stod(Scientific(value));
-}
-
-std::string GeneratedLine(const TestMaterial& m, int line) {
-    if (line == 1) {
-        return m.name;
-    }
-    if (line == 4) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "  %.6g  %.6g", m.density, m.meanExcitationEnergy);
-        return buffer;
-    }
-    if (line < 11) {
-        return "free text line " + std::to_string(line);
-    }
-    std::string row = "  ";
-    for (const auto* column : {&m.energy, &m.collision, &m.radiative, &m.total, &m.range}) {
-        row += " " + Scientific((*column)[line - 10]);
-    }
-    return row;
+    return std::stod(buffer);
 }
 
 }  // namespace
 
 TestMaterial SmoothMaterial(const std::string& name, double density, double meanExcitationEnergy) {
-    TestMaterial m;
-    m.name = name;
-    m.density = density;
-    m.meanExcitationEnergy = meanExcitationEnergy;
+    TestMaterial m{name, density, meanExcitationEnergy, {}, {}, {}, {}, {}, {}};
     for (int row = 1; row <= 81; ++row) {
-        const double e = Rounded(0.01 * std::pow(10.0, (row - 1) / 16.0));
-        m.energy[row] = e;
+        const double e = m.energy[row] = Rounded(0.01 * std::pow(10.0, (row - 1) / 16.0));
         m.collision[row] = Rounded(2.0 * std::pow(e, -0.3) + 1.0);
         m.radiative[row] = Rounded(0.01 * e);
         m.total[row] = Rounded(m.collision[row] + m.radiative[row]);
@@ -55,12 +29,24 @@ TestMaterial SmoothMaterial(const std::string& name, double density, double mean
     return m;
 }
 
-std::string MaterialFileText(const TestMaterial& material) {
+std::string MaterialFileText(const TestMaterial& m) {
     std::string text;
     for (int line = 1; line <= 91; ++line) {
-        const auto replaced = material.lineOverrides.find(line);
-        text += replaced != material.lineOverrides.end() ? replaced->second
-                                                         : GeneratedLine(material, line);
+        char generated[96];
+        const int r = line - 10;  // the data row
+        if (line == 4) {
+            std::snprintf(generated, sizeof generated, "  %.6g  %.6g", m.density,
+                          m.meanExcitationEnergy);
+        } else if (r < 1) {
+            std::snprintf(generated, sizeof generated, "free text line %d", line);
+        } else {
+            std::snprintf(generated, sizeof generated, "   %.3E %.3E %.3E %.3E %.3E", m.energy[r],
+                          m.collision[r], m.radiative[r], m.total[r], m.range[r]);
+        }
+        const auto replaced = m.lineOverrides.find(line);
+        text += replaced != m.lineOverrides.end() ? replaced->second
+                : line == 1                       ? m.name
+                                                  : generated;
         text += "\r\n";
     }
     return text;
@@ -70,9 +56,8 @@ QString WriteRawFile(const QString& folder, const QString& fileName, const std::
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(fileName);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
     return path;
 }
 

@@ -40,9 +40,8 @@ QString WriteRawFile(const QString& folder, const QString& fileName, const std::
 class WorkingFolder {
   public:
     WorkingFolder() {
-        if (!dir_.isValid() || !QDir::setCurrent(dir_.path())) {
+        if (!dir_.isValid() || !QDir::setCurrent(dir_.path()))
             throw std::runtime_error("no temporary working folder");
-        }
     }
     ~WorkingFolder() { QDir::setCurrent(previous_); }
     WorkingFolder(const WorkingFolder&) = delete;

@@ -9,9 +9,8 @@ namespace velmora::testing {
 MessageRecorder::MessageRecorder() {
     SetMessageBoxHandler([this](const QString& text, int style) {
         messages_.push_back({text, style});
-        if (whileShown) {
+        if (whileShown)
             whileShown();
-        }
     });
     SetEndHandler([this] { ++endCalls_; });
 }

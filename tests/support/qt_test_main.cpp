@@ -6,9 +6,8 @@
 #include "toolkit/program.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     velmora::InitializeToolkit();

@@ -1,5 +1,5 @@
-// List boxes and file lists: every user selection, also of the chosen row, and every selection
-// from code runs the click handler before it returns; taking the focus runs nothing.
+// List boxes, file and folder lists: every user selection, also of the chosen row, and every
+// selection from code runs the click handler before it returns; taking the focus runs nothing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +8,7 @@
 
 #include "support/material_files.h"
 #include "support/user_input.h"
+#include "toolkit/dir_list_box.h"
 #include "toolkit/drive_list_box.h"
 #include "toolkit/file_list_box.h"
 #include "toolkit/window.h"
@@ -18,14 +19,15 @@ namespace {
 class ListBoxTest : public ::testing::Test {
   protected:
     ListBoxTest() {
-        for (const char* name : {"a.csv", "b.csv", "c.csv"}) {
+        for (const char* name : {"B.csv", "a.CSV", "c.csv"}) {
             WriteRawFile("files", name, "");
             rows.AddItem(QString::fromLatin1(name));
         }
-        files.SetPath("files");
-        for (ListBox* list : lists) {
+        WriteRawFile("files", "d.csv.bak", "");
+        WriteRawFile("files", "e.txt", "");
+        EXPECT_TRUE(files.SetPath("files"));
+        for (ListBox* list : lists)
             list->onClick = [this, list] { seen.push_back(list->ListIndex()); };
-        }
         window.Show();
     }
     WorkingFolder folder;
@@ -46,7 +48,7 @@ TEST_F(ListBoxTest, MouseClicksOnANewOrTheChosenRowBothClick) {
                           list->visualItemRect(list->item(0)).center());
         EXPECT_EQ(seen, std::vector<int>({2, 2, 0})) << list->metaObject()->className();
     }
-    EXPECT_EQ(files.FileName(), QStringLiteral("a.csv"));
+    EXPECT_EQ(files.FileName(), QStringLiteral("a.CSV"));
 }
 
 TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
@@ -54,8 +56,7 @@ TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
         seen.clear();
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(list, &focusIn);  // moves the current row without choosing it
-        list->SetListIndex(
-            2);  // no event loop runs: a click seen here ran before the setter returned
+        list->SetListIndex(2);  // no event loop runs: a click seen here ran before it returned
         list->SetListIndex(3);  // one past the last row
         list->SetListIndex(-1);
         EXPECT_EQ(list->ListIndex(), -1);
@@ -67,6 +68,27 @@ TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
     files.Refresh();
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_TRUE(rows.ListIndex() == -1 && files.FileName().isEmpty());
+}
+
+// A file list holds the files matching its pattern, sorted ignoring case; a folder list refuses
+// what it cannot open and reports each change.
+TEST_F(ListBoxTest, FileAndFolderListsShowOnlyWhatTheyCanOpen) {
+    QStringList shown;
+    for (int i = 0; i < files.count(); ++i)
+        shown.append(files.item(i)->text());
+    EXPECT_EQ(shown, QStringList({"a.CSV", "B.csv", "c.csv"}));
+    EXPECT_FALSE(files.SetPath("no such folder"));
+    EXPECT_EQ(files.count(), 0);
+    EXPECT_TRUE(seen.empty());
+    DirListBox dirs(&window, 0, 0, 2000, 3000);
+    int changes = 0;
+    dirs.onChange = [&] { ++changes; };
+    EXPECT_TRUE(dirs.SetPath("files"));
+    const QString opened = dirs.Path();
+    EXPECT_FALSE(dirs.SetPath("no such folder"));
+    EXPECT_FALSE(dirs.SetPath("files/B.csv"));
+    EXPECT_EQ(dirs.Path(), opened);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST(DriveListTest, RootComesFirstOnceAndChoosingTheChosenDriveChangesNothing) {

@@ -20,9 +20,8 @@ TEST(PicturesTest, EachPictureShowsItsFigureInItsColours) {
         const QImage image = picture.toImage();
         ASSERT_EQ(image.size(), QSize(32, 32));
         int count = 0;
-        for (int i = 0; i < 32 * 32; ++i) {
+        for (int i = 0; i < 32 * 32; ++i)
             count += image.pixelColor(i % 32, i / 32) == colour;
-        }
         EXPECT_GT(count, least) << colour.name(QColor::HexArgb).toStdString() << ": " << count;
     }
 }

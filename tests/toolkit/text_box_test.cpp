@@ -16,9 +16,8 @@ TEST(TextBoxTest, HandlerRunsBeforeTheBoxEditsAndMayRewriteTheTextOnEnter) {
     std::vector<std::pair<int, QString>> seen;  // codes and the text before the box took the key
     box.onKeyPress = [&](int code) {
         seen.emplace_back(code, box.Text());
-        if (code == 13) {
+        if (code == 13)
             box.SetText("5.000E-01");
-        }
     };
     // The left arrow types no character: it raises no key-press event.
     for (const auto& [key, text] : {std::pair<Qt::Key, const char*>{Qt::Key_1, "1"},

@@ -10,34 +10,25 @@
 namespace velmora::testing {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class TextFilesTest : public ::testing::Test {
-  protected:
-    WorkingFolder folder;
-};
-
-TEST_F(TextFilesTest, BackslashPathsOpenRelativeToTheWorkingFolder) {
+TEST(TextFilesTest, BackslashPathsOpenRelativeToTheWorkingFolderAndAreDecodedToUtf8) {
+    const WorkingFolder folder;
     WriteRawFile("p_QRV", "Fe.qrv", "Iron\r\n");
     const TextFileContents contents = ReadTextFile("p_QRV\\Fe.qrv");
     EXPECT_EQ(contents.text.value_or("<none>"), "Iron\r\n") << contents.error.toStdString();
     const TextFileContents missing = ReadTextFile("p_QRV\\none.qrv");
     EXPECT_TRUE(!missing.text && !missing.error.isEmpty());
-}
-
-TEST_F(TextFilesTest, EncodingsAreDecodedToUtf8) {
     EXPECT_EQ(DecodeToUtf8("\xEF\xBB\xBFWater\r\n"), "Water\r\n");
     EXPECT_EQ(DecodeToUtf8("\xE6\xB0\xB4"), "\xE6\xB0\xB4");          // already UTF-8: 水
     EXPECT_EQ(DecodeToUtf8("\x90\x85 water"), "\xE6\xB0\xB4 water");  // 水 in Shift_JIS
 }
 
-TEST_F(TextFilesTest, AtomicWriteReplacesOnlyWhenCompleteAndFailuresLeaveNothing) {
+TEST(TextFilesTest, AtomicWriteReplacesOnlyWhenCompleteAndFailuresLeaveNothing) {
+    const WorkingFolder folder;
     WriteRawFile(".", "out.csv", "old contents");
     EXPECT_TRUE(WriteFileAtomically("out.csv", "new contents\r\n").isEmpty());
-    EXPECT_EQ(ReadAll("out.csv"), "new contents\r\n");
+    QFile out("out.csv");
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll(), "new contents\r\n");
     // A missing folder, or a folder where the file should be: the write fails and nothing changes.
     EXPECT_FALSE(WriteFileAtomically("gone/out.csv", "x").isEmpty());
     QDir().mkdir("taken.csv");
