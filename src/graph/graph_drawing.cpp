@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -206,16 +207,13 @@ void GraphWindow::SetCompareWithElectrons(bool on) {
         return;  // nothing drawn yet
     }
     // A redraw hides the cursor lines; the comparison changes only the curves, not the marked row.
-    std::vector<bool> shown;
-    for (const LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
-                                    rangeEnergyLine, rangeLine}) {
-        shown.push_back(line->Visible());
+    std::array<bool, 6> shown{};
+    for (size_t i = 0; i < shown.size(); ++i) {
+        shown[i] = CursorLines()[i]->Visible();
     }
     DrawGraphs();
-    int i = 0;
-    for (LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
-                              rangeEnergyLine, rangeLine}) {
-        line->SetVisible(shown[i++]);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        CursorLines()[i]->SetVisible(shown[i]);
     }
 }
 

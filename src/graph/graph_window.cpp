@@ -132,9 +132,13 @@ void GraphWindow::MoveCursor(const CursorPositions& at) {
     rangeLine->SetY2(rangeLine->Y1());
 }
 
+std::array<LineControl*, 6> GraphWindow::CursorLines() const {
+    return {stoppingEnergyLine, collisionLine,   radiativeLine,
+            totalLine,          rangeEnergyLine, rangeLine};
+}
+
 void GraphWindow::SetCursorVisible(bool visible) {
-    for (LineControl* line : {stoppingEnergyLine, collisionLine, radiativeLine, totalLine,
-                              rangeEnergyLine, rangeLine}) {
+    for (LineControl* line : CursorLines()) {
         line->SetVisible(visible);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <array>
 
 #include "core/energy_query.h"
 #include "core/material_table.h"
@@ -69,8 +70,8 @@ class GraphWindow : public Window {
     void SetCursorVisible(bool visible);
 
     // Read-out for a pointer move to (x, y), user coordinates of the graph under it: snaps to the
-    // row of the table drawn last whose energy lies nearest, moves the cursor lines there and announces the
-    // row. Outside the plot frame it hides the lines instead.
+    // row of the table drawn last whose energy lies nearest, moves the cursor lines there and
+    // announces the row. Outside the plot frame it hides the lines instead.
     void ReadOut(PictureBox& graph, float x, float y);
 
   signals:
@@ -81,6 +82,8 @@ class GraphWindow : public Window {
     void CreateGraphs();
     void CreateCursorLines();
     void CreateContextMenu();
+    // The six cursor lines in their order: the upper graph's four, then the lower graph's two.
+    std::array<LineControl*, 6> CursorLines() const;
     void UpdateContextMenu();
 
     void DrawCaption(const MaterialTable& table);
