@@ -45,9 +45,8 @@ function answerEnergies() {
     $('results-more').hidden = shown === answer.count;
     $('results-more').textContent = shown === answer.count ? '' : t('moreRows', shown, answer.count);
     showStatus(t('shown', answer.count));
-    offerDownload($('results-csv'), resultsCsv(answer), 'text/csv');
     page.lastAnswer = answer;
-    if (answer.count > 0) page.graphs?.mark(answer.values[0]);
+    if (answer.count > 0) page.graphs?.mark(answer.values.subarray(0, 5));
     return true;
 }
 
@@ -97,7 +96,8 @@ async function loadMaterial() {
     answerRange();
     $('download-csv').disabled = true;
     clearTable($('interval'));
-    page.graphs.draw(page.library.materials && page.material, s.compare ? page.electrons : null);
+    page.graphs.draw(page.material, s.compare ? page.electrons : null);
+    document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
 }
 
 async function chooseMaterial(text, reportUnknown) {
@@ -136,7 +136,7 @@ function calculateInterval() {
     if (result.cappedEnd) $('to').value = result.cappedEnd;
     const lines = result.lines.split('\n').filter(Boolean).map((line) => line.trim().split(/\s+/).join('\t')).join('\n');
     fillTable($('interval'), [`${t('energy')} (MeV)`, `${t('collision')} (MeV cm²/g)`, `${t('radiative')} (MeV cm²/g)`],
-        lines, MAX_SHOWN_ROWS);
+        lines, Number.MAX_SAFE_INTEGER);
     page.intervalCsv = result.csv;
     $('download-csv').disabled = false;
     showStatus(t('intervalRows', result.count));
@@ -197,6 +197,9 @@ function wire() {
         updateAddress();
     });
     $('calculate').addEventListener('click', calculateInterval);
+    $('download-results').addEventListener('click', () => {
+        if (page.lastAnswer) downloadText(resultsCsv(page.lastAnswer), 'velmora-results.csv', 'text/csv');
+    });
     $('download-csv').addEventListener('click', () => {
         const name = (page.material.name() || 'table').replace(/[\\/:*?"<>|\u0000-\u001f]/g, ' ');
         downloadText(page.intervalCsv, `${name}.csv`, 'text/csv');
