@@ -102,8 +102,14 @@ export class Graphs {
             element.textContent = content;
             return element;
         };
-        for (let e = -2; e <= 3; ++e) text((e + 2) * LN10, -0.7, `10^${e}`, { 'text-anchor': 'middle' });
-        for (const e of graph.labels) text(-0.2, (e + graph.decadesBelow) * LN10 - 0.15, `10^${e}`, { 'text-anchor': 'end' });
+        // "10" with its exponent raised and smaller, as the desktop prints the axis labels.
+        const power = (x, y, exponent, anchor) => {
+            const label = text(x, y, '10', { 'text-anchor': anchor });
+            const raised = node('tspan', { dy: -9, 'font-size': 14 }, label);
+            raised.textContent = String(exponent);
+        };
+        for (let e = -2; e <= 3; ++e) power((e + 2) * LN10, -0.7, e, 'middle');
+        for (const e of graph.labels) power(-0.15, Math.max((e + graph.decadesBelow) * LN10 - 0.35, graph.bottom + 0.45), e, 'end');
         if (graph.key === 'stopping') {
             text(4.0, -1.3, `${t('energy')}, MeV`);
             const legend = [['total', COLOURS.white], ['collision', COLOURS.yellow], ['radiative', COLOURS.red]];
@@ -115,7 +121,8 @@ export class Graphs {
                 text(3.8, y - 0.2, t(key));
             });
         }
-        text(0.2, FRAME_TOP - 0.7, graph.unit);
+        if (graph.key === 'stopping') text(FRAME_RIGHT - 0.2, FRAME_TOP - 0.7, graph.unit, { 'text-anchor': 'end' });
+        else text(0.2, FRAME_TOP - 0.7, graph.unit);
         if (this.electronRows) text(FRAME_RIGHT - 0.2, 0.4, `--- ${t('electrons')}`, { 'text-anchor': 'end' });
         const cursor = node('g', { stroke: COLOURS.cursor, 'stroke-width': 1.5, visibility: 'hidden' }, svg);
         node('line', { y1: toY(0), y2: toY(FRAME_TOP) }, cursor);
