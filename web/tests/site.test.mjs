@@ -223,6 +223,7 @@ test('the graphs\' read-out snaps to table rows, by pointer and by keyboard', as
     assert.match(await page.$eval('#readout', (r) => r.textContent), /Energy 1\.250E\+00 MeV/);
 });
 
+// Last: it stops the server.
 test('after the service worker is installed the page works offline', async () => {
     const context = await site.browser.createBrowserContext();
     const page = await openPage(site, '', { context });
@@ -232,7 +233,10 @@ test('after the service worker is installed the page works offline', async () =>
             await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
         }
     });
-    await page.setOfflineMode(true);
+    // Offline for real: the server is gone and the browser's HTTP cache is off, so every file
+    // must come from the service worker's cache.
+    site.stopServer();
+    await page.setCacheEnabled(false);
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
     await typeInto(page, 'material', 'Gold');

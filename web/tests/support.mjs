@@ -49,6 +49,10 @@ export async function startSite() {
     return {
         url: `http://127.0.0.1:${port}/site/`,
         browser,
+        // Takes the site off the network, as for a computer that has gone offline.
+        stopServer() {
+            server.kill();
+        },
         async close() {
             await browser.close();
             server.kill();
