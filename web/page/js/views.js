@@ -3,7 +3,7 @@
 import { t } from './texts.js';
 
 // The most result rows put on the page at once; a longer answer is in the download whole.
-export const MAX_SHOWN_ROWS = 2000;
+export const MAX_SHOWN_ROWS = 1000;
 
 const $ = (id) => document.getElementById(id);
 
