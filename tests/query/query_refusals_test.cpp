@@ -87,7 +87,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         {{"materials"}, kName, "no positron tables found", "", fs::temp_directory_path()},
         {{"at", "p_STC/Nothing.stc", "1"}, kFile, "Nothing.stc\": the file cannot be read"},
         {{"show", shortRow}, kFile, "short.stc\", line 40: the line holds only 1"},
-        {{"energy-for-range", flatRange, "1"}, kFile, "the csda ranges do not rise"},
+        {{"at", flatRange, "0.8"}, kFile, "flat.stc\", line 41: the csda range of row 31 is not"},
         {{"at", water, "0.001"},
          kValue,
          "energy 0.001 MeV (argument 2) is outside the range of Water, liquid: 0.01 MeV to 1000 "
@@ -109,7 +109,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
         {{"energy-for-range", water, "--linear", "1e9"}, kValue, "range 1e9 cm (argument 2)"},
         {interval("0.1", "1", "abc"), kValue, "--step: \"abc\" is not a number"},
         {interval("0.1", "1", "0"), kValue, "The energy interval must not be zero."},
-        {interval("0", "1", "1"), kValue, "The start and end energies must be greater than 0 MeV."},
+        {interval("0", "1", "1"), kValue, "greater than 0 MeV (row 1 of the table would be at 0"},
         {interval("1", "2000", "100"), kValue,
          "must not exceed the last energy of the material's table, 1000 MeV"},
         {interval("0.1", "1000", "0.001"), kValue,
