@@ -28,8 +28,9 @@ TEST_F(MaterialReadingTest, NamesShowAsEveryReaderDecodesThem) {
         {"Cut.qrv", "\x93\x53 Iron", "\x81", "\xC2\x93S Iron"},  // Latin-1 as a whole
         {"Control.qrv", "\x93\x53\x1A", "", "鉄\x1A"},
     };
-    for (const auto& f : files) {
+    for (const auto& f : files)
         WriteRawFile("p_QRV", f.file, MaterialFileText(SmoothMaterial(f.name)) + f.after);
+    for (const auto& f : files) {
         Choose(*mainWindow().elementList, f.file);
         EXPECT_EQ(mainWindow().materialNameBox->Text().toStdString(), f.shown) << f.file;
         EXPECT_EQ(ReadMaterialName(std::filesystem::path("p_QRV") / f.file), f.shown);
