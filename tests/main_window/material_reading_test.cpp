@@ -8,7 +8,7 @@
 namespace velmora::testing {
 namespace {
 
-using MaterialReadingTest = ProgramTest;
+using WindowMaterialReadingTest = ProgramTest;
 
 void Choose(FileListBox& list, const QString& fileName) {
     const auto matches = list.findItems(fileName, Qt::MatchExactly);
@@ -19,7 +19,7 @@ void Choose(FileListBox& list, const QString& fileName) {
 // Names in code page 932, whole or damaged: the name box shows what the core's reader gives, the
 // name velmora-query prints. (Qt's Shift_JIS decoder dropped a first byte of a pair at the end of
 // a file and swapped the control bytes 1A, 1C and 7F.)
-TEST_F(MaterialReadingTest, NamesShowAsEveryReaderDecodesThem) {
+TEST_F(WindowMaterialReadingTest, NamesShowAsEveryReaderDecodesThem) {
     const struct {
         const char* file;
         std::string name, after, shown;
@@ -42,7 +42,7 @@ TEST_F(MaterialReadingTest, NamesShowAsEveryReaderDecodesThem) {
 
 // A csda range that does not rise from one row to the next: OK refuses the file naming it and the
 // row, and the table loaded before stays.
-TEST_F(MaterialReadingTest, ATableWhoseRangeDoesNotRiseIsRefusedAtItsRow) {
+TEST_F(WindowMaterialReadingTest, ATableWhoseRangeDoesNotRiseIsRefusedAtItsRow) {
     WriteMaterialFile("p_QRV", "Good.qrv", SmoothMaterial("GOOD"));
     TestMaterial flat = SmoothMaterial("FLAT");
     flat.range[31] = flat.range[30];
