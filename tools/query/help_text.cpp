@@ -46,8 +46,8 @@ On any refusal nothing is written to standard output; one line on standard error
 constexpr unsigned Of(Command command) {
     return 1u << static_cast<unsigned>(command);
 }
-constexpr unsigned kLookUps = Of(Command::kShow) | Of(Command::kAt) |
-                              Of(Command::kEnergyForRange) | Of(Command::kInterval);
+constexpr unsigned kLookUps =
+    Of(Command::kShow) | Of(Command::kAt) | Of(Command::kEnergyForRange) | Of(Command::kInterval);
 constexpr unsigned kAll = kLookUps | Of(Command::kMaterials) | Of(Command::kNone);
 
 struct OptionHelp {
@@ -62,18 +62,21 @@ constexpr OptionHelp kOptions[] = {
     {Of(Command::kInterval), R"(  --from A, --to B, --step S
                            the start, the end and the interval (MeV) as typed into the window
 )"},
-    {kAll & ~Of(Command::kInterval), R"(  --format text|csv|json   aligned columns with units (default), comma-separated values with a
+    {kAll & ~Of(Command::kInterval),
+     R"(  --format text|csv|json   aligned columns with units (default), comma-separated values with a
                            header line, or one JSON object
 )"},
     {Of(Command::kInterval), R"(  --format text|csv|json|window-csv
                            aligned columns with units (default), comma-separated values with a
                            header line, one JSON object, or the bytes of the table window's file
 )"},
-    {kAll, R"(  --digits N               N significant digits (1 to 17). By default text shows the windows'
+    {kAll,
+     R"(  --digits N               N significant digits (1 to 17). By default text shows the windows'
                            patterns and csv and json give the shortest text that reads back as
                            the same double
 )"},
-    {kLookUps | Of(Command::kNone), R"(  --linear                 MeV/cm and cm instead of MeV cm2/g and g/cm2, with the density
+    {kLookUps | Of(Command::kNone),
+     R"(  --linear                 MeV/cm and cm instead of MeV cm2/g and g/cm2, with the density
 )"},
     {kAll, R"(  --particle positron|electron
                            positron tables (p_QRV, p_STC; the default) or the electron tables

@@ -56,8 +56,7 @@ bool IsInvisible(char32_t code) {
            code == 0xFEFF;
 }
 
-void AppendCharacter(std::string& out, std::string_view text, std::size_t pos,
-                     const Character& c) {
+void AppendCharacter(std::string& out, std::string_view text, std::size_t pos, const Character& c) {
     char escaped[12];
     if (!c.valid || c.code < 0x20 || c.code == 0x7F) {
         std::snprintf(escaped, sizeof escaped, "\\x%02X",

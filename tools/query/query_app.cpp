@@ -180,9 +180,8 @@ std::vector<std::size_t> ElementsOfSymbol(const std::string& query,
     for (std::size_t k = 0; number > 0 && k < files.size(); ++k) {
         const std::string& name = files[k].fileName;
         const std::size_t digits = name.find_first_not_of("0123456789");
-        if (files[k].kind == MaterialKind::kElement && digits > 0 &&
-            digits != std::string::npos && name[digits] == ' ' &&
-            std::stoi(name.substr(0, digits)) == number) {
+        if (files[k].kind == MaterialKind::kElement && digits > 0 && digits != std::string::npos &&
+            name[digits] == ' ' && std::stoi(name.substr(0, digits)) == number) {
             found.push_back(k);
         }
     }
@@ -193,17 +192,22 @@ std::string FolderText(const fs::path& folder) {
     return folder.empty() ? std::string("the working folder") : folder.string();
 }
 
-// Where the tables searched for a name were, and the folders that hold tables of the particle
-// but were left out because these come first (the working folder's own tables hide the user's
-// and the installed ones): how to reach those.
-std::string SearchedFolders(const std::vector<fs::path>& folders, const QueryOptions& options,
-                            const QueryEnvironment& env) {
+// " in FOLDER and FOLDER": where the tables searched for a name were.
+std::string SearchedFolders(const std::vector<fs::path>& folders) {
     std::string text = " in " + FolderText(folders.front());
     for (std::size_t k = 1; k < folders.size(); ++k) {
         text += " and " + FolderText(folders[k]);
     }
+    return text;
+}
+
+// A folder that holds tables of the particle but was left out because the searched ones come
+// first (the working folder's own tables hide the user's and the installed ones), and how to
+// reach it; empty when there is none.
+std::string HiddenFolderHint(const std::vector<fs::path>& folders, const QueryOptions& options,
+                             const QueryEnvironment& env) {
     if (options.dataDir) {
-        return text;
+        return {};
     }
     std::vector<fs::path> others;
     if (env.userFolder) {
@@ -215,11 +219,11 @@ std::string SearchedFolders(const std::vector<fs::path>& folders, const QueryOpt
             return InWorkingFolder(env, f).lexically_normal() == other.lexically_normal();
         });
         if (!searched && HoldsMaterialFolders(other, options.particle)) {
-            return text + "; these hide the tables in " + other.string() + ": --data-dir " +
+            return "; these hide the tables in " + other.string() + ": --data-dir " +
                    other.string() + " searches there";
         }
     }
-    return text;
+    return {};
 }
 
 fs::path FindByName(const std::string& query, const QueryOptions& options,
@@ -251,7 +255,8 @@ fs::path FindByName(const std::string& query, const QueryOptions& options,
         case MaterialMatch::Outcome::kUnknown:
             break;
     }
-    std::string message = "no material " + quoted + " among the " + tables;
+    std::string message =
+        "no material " + quoted + " among the " + tables + SearchedFolders(folders);
     if (!match.indices.empty()) {
         message += "; close names: " + CandidateList(files, names, match.indices);
     } else {
@@ -260,7 +265,7 @@ fs::path FindByName(const std::string& query, const QueryOptions& options,
     if (LooksLikePath(query)) {
         message += "; no file " + quoted + " either";
     }
-    Refuse(kExitNoMaterial, message + SearchedFolders(folders, options, env));
+    Refuse(kExitNoMaterial, message + HiddenFolderHint(folders, options, env));
 }
 
 // The reader's refusal with a field it quotes ("\"1,5\" is not a number where ...") cut to a
@@ -558,9 +563,8 @@ IntervalCandidate WindowRows(const Material& material, const QueryOptions& optio
                                       " or a larger --step");
     }
     if (plan.lastRow < 0) {
-        Refuse(kExitRefusedValue, "going from " + from + " MeV by " + step +
-                                      " MeV never reaches " + to +
-                                      " MeV: the table would have no rows");
+        Refuse(kExitRefusedValue, "going from " + from + " MeV by " + step + " MeV never reaches " +
+                                      to + " MeV: the table would have no rows");
     }
     return candidate;
 }
@@ -569,8 +573,8 @@ IntervalCandidate WindowRows(const Material& material, const QueryOptions& optio
 // allow; a row outside the energies `at` accepts is refused, naming the first.
 LargeVector<QuantitiesAtEnergy> QueryRows(const Material& material, const QueryOptions& options,
                                           const IntervalPlan& plan) {
-    std::vector<double> energies =
-        DecimalRowEnergies(*options.from, *options.step, plan.lastRow).value_or(std::vector<double>());
+    std::vector<double> energies = DecimalRowEnergies(*options.from, *options.step, plan.lastRow)
+                                       .value_or(std::vector<double>());
     for (int row = static_cast<int>(energies.size()); row <= plan.lastRow; ++row) {
         energies.push_back(RowEnergyMeV(plan, row));
     }
@@ -582,10 +586,10 @@ LargeVector<QuantitiesAtEnergy> QueryRows(const Material& material, const QueryO
             const double highest = std::min(kHighestQueryEnergyMeV, table.EnergyMeV[kLastRow]);
             const bool below = energies[row] < kLowestQueryEnergyMeV;
             Refuse(kExitRefusedValue,
-                   "energy " + NumberText(energies[row]) + " MeV (row " + std::to_string(row + 1) +
-                       " of the table) is outside the range of " + table.MaterialName + ": " +
-                       NumberText(kLowestQueryEnergyMeV) + " MeV to " + NumberText(highest) +
-                       " MeV" +
+                   "energy " + NumberString(energies[row], {}) + " MeV (row " +
+                       std::to_string(row + 1) + " of the table) is outside the range of " +
+                       table.MaterialName + ": " + NumberText(kLowestQueryEnergyMeV) + " MeV to " +
+                       NumberText(highest) + " MeV" +
                        (below ? "; --format window-csv extrapolates below it as the window does"
                               : ""));
         }
@@ -751,8 +755,7 @@ int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& 
             }
         }
         if (!out.flush()) {
-            err << "velmora-query: the output cannot be written" << WriteFailureReason(out)
-                << "\n";
+            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
             return kExitIoFailure;
         }
         return kExitSuccess;
