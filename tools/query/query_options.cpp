@@ -19,6 +19,11 @@ constexpr CommandName kCommands[] = {{"materials", Command::kMaterials},
                                      {"energy-for-range", Command::kEnergyForRange},
                                      {"interval", Command::kInterval}};
 
+// Echoed input in the usage messages' single quotes, cut and escaped as every echo is.
+std::string Quoted(const std::string& text) {
+    return "'" + EchoedText(text) + "'";
+}
+
 [[noreturn]] void Usage(const std::string& message) {
     throw QueryError(kExitUsage, message + "; see --help");
 }
@@ -29,7 +34,7 @@ Command CommandNamed(const std::string& name) {
             return entry.command;
         }
     }
-    Usage("unknown subcommand " + QuotedForMessage(name));
+    Usage("unknown subcommand " + Quoted(name));
 }
 
 bool IsNegativeNumberLike(const std::string& arg) {
@@ -49,7 +54,7 @@ OutputFormat FormatNamed(const std::string& name) {
     if (name == "window-csv") {
         return OutputFormat::kWindowCsv;
     }
-    Usage("--format: " + QuotedForMessage(name) + " is not one of text, csv, json, window-csv");
+    Usage("--format: " + Quoted(name) + " is not one of text, csv, json, window-csv");
 }
 
 int DigitsFrom(const std::string& text) {
@@ -57,7 +62,7 @@ int DigitsFrom(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, digits);
     if (ec != std::errc() || ptr != end || digits < 1 || digits > kMaxDigits) {
-        Usage("--digits: " + QuotedForMessage(text) + " is not a whole number from 1 to " +
+        Usage("--digits: " + Quoted(text) + " is not a whole number from 1 to " +
               std::to_string(kMaxDigits));
     }
     return digits;
@@ -95,7 +100,7 @@ void CheckOperands(const QueryOptions& o) {
     switch (o.command) {
         case Command::kMaterials:
             if (count != 0) {
-                Usage("materials takes no operand, not " + QuotedForMessage(o.operands[0]));
+                Usage("materials takes no operand, not " + Quoted(o.operands[0]));
             }
             break;
         case Command::kShow:
@@ -174,7 +179,7 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
         } else if (arg == "--particle") {
             const std::string particle = value();
             if (particle != "positron" && particle != "electron") {
-                Usage("--particle: " + QuotedForMessage(particle) + " is not positron or electron");
+                Usage("--particle: " + Quoted(particle) + " is not positron or electron");
             }
             o.particle = particle == "electron" ? Particle::kElectron : Particle::kPositron;
             o.particleGiven = true;
@@ -191,7 +196,7 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
         } else if (arg == "--step") {
             o.step = value();
         } else {
-            Usage("unknown option " + QuotedForMessage(arg));
+            Usage("unknown option " + Quoted(arg));
         }
     }
     if (o.help || o.version) {
