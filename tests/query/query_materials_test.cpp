@@ -138,7 +138,7 @@ TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
 // The particle is the one the file's second line names, else its folder's, else the one asked for;
 // a --particle that the file contradicts is refused, naming both.
 TEST_F(MaterialFolders, OutputsNameTheParticleTheFileHolds) {
-    Copy("e_STC/Water liquid.stc", "work/tables/water.stc");
+    Copy("e_STC/Water liquid.stc", "work/tables/water");  // a path without extension
     Copy("p_STC/Water liquid.stc", "work/e_STC/Water liquid.stc");
     std::string unlabelled = FileBytes(SourcePath("data/p_STC/Water liquid.stc"));
     unlabelled.replace(unlabelled.find("Positrons"), 9, "Tabulated");
@@ -150,9 +150,9 @@ TEST_F(MaterialFolders, OutputsNameTheParticleTheFileHolds) {
         Args args;
         std::string particle;  // empty: refused
     } cases[] = {
-        {{"tables/water.stc"}, "electron"},
-        {{"tables/water.stc", "--particle", "electron"}, "electron"},
-        {{"tables/water.stc", "--particle", "positron"}, ""},
+        {{"tables/water"}, "electron"},
+        {{"tables/water", "--particle", "electron"}, "electron"},
+        {{"tables/water", "--particle", "positron"}, ""},
         {{"e_STC/Water liquid.stc"}, "positron"},
         {{"water, liquid", "--particle", "electron"}, ""},
         {{"p_STC/Plain.stc"}, "positron"},
