@@ -111,30 +111,6 @@ class MaterialFolders : public ::testing::Test {
                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
-    Copy("p_STC/Water liquid.stc", "work/p_STC/Water liquid.stc");
-    Copy("e_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
-    const QueryEnvironment work{root_ / "work", std::nullopt, {}};
-    const std::string carbon = Csv({"at", "e_QRV/006 Carbon.qrv", "1"});
-    EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), Csv({"at", "water, liquid", "1"}));
-    EXPECT_EQ(Csv({"at", "water, liquid", "1", "--particle", "electron"}, work), carbon);
-    EXPECT_EQ(Csv({"at", "e_STC/Water liquid.stc", "1", "--particle=electron"}, work), carbon);
-    const std::string list =
-        Output({"materials", "--particle", "electron", "--format", "json"}, "", work);
-    EXPECT_NE(list.find("\"particle\": \"electron\""), std::string::npos);
-    EXPECT_EQ(LineCount(list), 6u);
-    EXPECT_NE(Output({"at", "e_STC/Water liquid.stc", "1", "--format", "json"}, "", work)
-                  .find("\"particle\": \"electron\""),
-              std::string::npos);
-    EXPECT_TRUE(Output({"show", "water, liquid", "--particle", "electron"}, "", work)
-                    .starts_with("Water, liquid (electrons, "));
-    // Positron tables without electron tables beside them: no electron tables at all.
-    fs::remove_all(root_ / "work/e_STC");
-    const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);
-    EXPECT_EQ(none.status, kExitNoMaterial);
-    EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
-}
-
 // The particle is the one the file's second line names, else its folder's, else the one asked for;
 // a --particle that the file contradicts is refused, naming both.
 TEST_F(MaterialFolders, OutputsNameTheParticleTheFileHolds) {
@@ -197,6 +173,30 @@ TEST_F(MaterialFolders, AnUnknownNameTellsTheFoldersSearchedAndHidden) {
     const QueryRun alone =
         Query({"at", "kapton", "1", "--data-dir", (root_ / "work").string()}, "", work);
     EXPECT_EQ(alone.err.find("hide"), std::string::npos) << alone.err;
+}
+
+TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
+    Copy("p_STC/Water liquid.stc", "work/p_STC/Water liquid.stc");
+    Copy("e_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
+    const QueryEnvironment work{root_ / "work", std::nullopt, {}};
+    const std::string carbon = Csv({"at", "e_QRV/006 Carbon.qrv", "1"});
+    EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), Csv({"at", "water, liquid", "1"}));
+    EXPECT_EQ(Csv({"at", "water, liquid", "1", "--particle", "electron"}, work), carbon);
+    EXPECT_EQ(Csv({"at", "e_STC/Water liquid.stc", "1", "--particle=electron"}, work), carbon);
+    const std::string list =
+        Output({"materials", "--particle", "electron", "--format", "json"}, "", work);
+    EXPECT_NE(list.find("\"particle\": \"electron\""), std::string::npos);
+    EXPECT_EQ(LineCount(list), 6u);
+    EXPECT_NE(Output({"at", "e_STC/Water liquid.stc", "1", "--format", "json"}, "", work)
+                  .find("\"particle\": \"electron\""),
+              std::string::npos);
+    EXPECT_TRUE(Output({"show", "water, liquid", "--particle", "electron"}, "", work)
+                    .starts_with("Water, liquid (electrons, "));
+    // Positron tables without electron tables beside them: no electron tables at all.
+    fs::remove_all(root_ / "work/e_STC");
+    const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);
+    EXPECT_EQ(none.status, kExitNoMaterial);
+    EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
 }
 
 TEST_F(MaterialFolders, UserFolderAloneWhenFilledElseBesideTheBundledTables) {
