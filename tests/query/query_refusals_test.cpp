@@ -36,6 +36,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
               lines[40].substr(0, lines[40].rfind(' ')) + lines[39].substr(lines[39].rfind(' ')));
     const std::string control =
         write("control.stc", 3, "1.0\x1B[2J" + std::string(100, 'x') + " 75\r\n");
+    const std::string badName = write("name.stc", 0, "Water\x1B[31m\r\n");
     const std::string x56(56, 'x'), long70 = "--" + std::string(68, 'y');
     const std::string water = "water, liquid";
     const auto interval = [&](const char* from, const char* to, const char* step,
@@ -111,6 +112,7 @@ TEST(QueryRefusalsTest, EachRefusalHasItsStatusAndOneLineAndNoOutput) {
          "energy 0.001 MeV (argument 2) is outside the range of Water, liquid: 0.01 MeV to 1000 "
          "MeV"},
         {{"at", water, "1", "1000.0001"}, kValue, "energy 1000.0001 MeV (argument 3)"},
+        {{"at", badName, "5000"}, kValue, "is outside the range of Water\\x1B[31m: 0.01 MeV"},
         {{"at", water, "-1"}, kValue, "energy -1 MeV"},
         {{"at", water, "1e999"}, kValue, "energy 1e999 MeV"},
         {{"at", water, "nan"}, kValue, "\"nan\" (argument 2) is not a number"},
