@@ -62,6 +62,7 @@ TEST_F(QueryCatalogueTest, TheUsersFileOfABundledNameIsTheOneListedAndRead) {
                   particle[0] == 'p' ? ",11.35,823" : ",2,81");
     }
     EXPECT_EQ(Lines({"materials"}, both).size(), 1 + 98 + 181u);
+    EXPECT_EQ(Lines({"materials", "--data-dir", data}, both).size(), 1 + 98 + 181u);
     // Only the first bundled folder that holds tables counts, and the installed one comes first.
     EXPECT_EQ(Lines({"materials"}, Environment({root_ / "other", data})).size(), 1 + 2u);
     // A user's folder holding both folders stands alone; a working folder with tables wins.
