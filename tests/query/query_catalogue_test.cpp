@@ -14,10 +14,13 @@ using namespace testing;
 class QueryCatalogueTest : public ::testing::Test {
   protected:
     void TearDown() override { fs::remove_all(root_); }
-    // Copies a bundled table to root/target under the name "Water, liquid".
+    // Copies a bundled positron table to root/target under the name "Water, liquid", as an
+    // electron table when it goes into an electron folder.
     void Copy(const std::string& bundled, const std::string& target) {
         std::string text = FileBytes(SourcePath("data") / bundled);
         text.replace(0, text.find('\r'), "Water, liquid");
+        if (target.find("/e_") != std::string::npos)
+            text.replace(text.find("Positrons"), 9, "Electrons");
         fs::create_directories((root_ / target).parent_path());
         std::ofstream(root_ / target, std::ios::binary) << text;
     }
