@@ -199,16 +199,5 @@ TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
     EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
 }
 
-TEST_F(MaterialFolders, UserFolderAloneWhenFilledElseBesideTheBundledTables) {
-    Copy("p_STC/Water liquid.stc", "user/p_STC/Own water.stc", "Own water");
-    fs::create_directories(root_ / "empty");
-    const QueryEnvironment menu{root_ / "empty", root_ / "user", {SourcePath("data")}};
-    EXPECT_EQ(LineCount(Csv({"materials", "--compounds"}, menu)), 1 + 182u);
-    EXPECT_EQ(Csv({"at", "own", "1"}, menu), Csv({"at", "water, liquid", "1"}, menu));
-    fs::create_directories(root_ / "user/p_QRV");  // as the windows leave it once filled
-    EXPECT_EQ(LineCount(Csv({"materials"}, menu)), 1 + 1u);
-    EXPECT_EQ(LineCount(Csv({"materials", "--data-dir", SourcePath("data")}, menu)), 1 + 279u);
-}
-
 }  // namespace
 }  // namespace velmora::query
