@@ -1,6 +1,6 @@
 // Fuzz target: the command line's reading of energies and ranges, on its own (the whole command
 // is fuzz_query_command). Every item between separators is seen once, on a line that never goes
-// back, nothing but separators and a leading byte order mark is left out, and a number reads as
+// back, nothing but separators, comments and a leading byte order mark is left out, and a number reads as
 // the nearest double.
 #include <algorithm>
 #include <bit>
@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -44,11 +43,17 @@ void CheckItems(std::string_view text) {
         }
         return true;
     });
-    // Nothing but separators (and a leading byte order mark) was left out.
+    // Nothing but separators, comments from '#' to the line's end (and a leading byte order
+    // mark) was left out.
     std::string_view body = text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
     std::string kept;
-    std::copy_if(body.begin(), body.end(), std::back_inserter(kept),
-                 [](char c) { return !IsSeparator(c); });
+    bool inComment = false;
+    for (const char c : body) {
+        inComment = c == '#' || (inComment && c != '\n' && c != '\r');
+        if (!inComment && !IsSeparator(c)) {
+            kept += c;
+        }
+    }
     if (kept != joined) {
         std::abort();
     }
