@@ -21,6 +21,7 @@ class PictureBoxTest : public ::testing::Test {
         box.SetScale(-1.5, 14.3, 13.5, -15.8);
         box.SetBackColor(kNavy);
         box.SetForeColor(kWhite);
+        box.SetFontName(QStringLiteral("Times New Roman"));  // as the graphs: not the default face
     }
     QColor At(double x, double y) const { return box.Surface().pixelColor(box.ToPixel(x, y)); }
     Window window;
