@@ -17,15 +17,17 @@ namespace {
 const QColor kYellow(255, 255, 0), kRed(255, 0, 0);
 
 // The electron table of a material on an energy grid of its own (denser at low energies), with
-// values of its own: half the collision, three times the radiative stopping power and the range
-// of DistinctCurvesMaterial at the same energy.
+// values of its own: at the same energy, half the collision and ten times the radiative stopping
+// power and three times the range of DistinctCurvesMaterial. (The electron grid's row k lies near
+// a third of the positrons' row k: with three times the radiative stopping power, the positron
+// values on the electron grid would nearly trace the electron curve.)
 TestMaterial ElectronsOf(const TestMaterial& positrons) {
     TestMaterial e = positrons;
     for (int row = 1; row <= 81; ++row) {
         const double energy = e.energy[row] =
             AsInFile(0.01 * std::pow(1e5, std::pow((row - 1) / 80.0, 1.3)));
         e.collision[row] = AsInFile(5 / std::sqrt(energy));
-        e.radiative[row] = AsInFile(0.06 * energy);
+        e.radiative[row] = AsInFile(0.2 * energy);
         e.total[row] = AsInFile(e.collision[row] + e.radiative[row]);
         e.range[row] = AsInFile(3 * std::pow(energy, 1.2));
     }
@@ -148,40 +150,28 @@ TEST_F(ElectronComparisonTest, MenuItemsAreEnabledOnlyWhenTheyCanAct) {
     }
 }
 
-TEST_F(ElectronComparisonTest, DashedElectronCurvesComeAndGoWithTheComparison) {
+// Dashed electron curves come with the comparison, for every material until it is turned off,
+// and leave the legend, the cursor and the read-out's positron rows alone. The saved pictures
+// show what the screen shows at its place: curves at their values, dashed ones with gaps, texts;
+// a failed save leaves no file.
+TEST_F(ElectronComparisonTest, ElectronCurvesComeAndGoAndSavedPicturesShowWhatTheScreenShows) {
     Load(positrons_, &electrons_);
-    const PictureBox& upper = *graphWindow().stoppingPowerGraph;
-    // The main legend: never overdrawn.
+    GraphWindow& graph = graphWindow();
+    const PictureBox& upper = *graph.stoppingPowerGraph;
     const QRect legend = QRect(upper.ToPixel(1.8, 13.2), upper.ToPixel(9.0, 10.0)).normalized();
     const QImage legendBefore = upper.Surface().copy(legend);
-    ExpectCurves({}, false, "off");
-
-    graphWindow().ReadOut(*graphWindow().stoppingPowerGraph, 5.0f, 5.0f);
-    ASSERT_EQ(CursorLinesShown(), 6);
+    const Picture screen;
+    ExpectCurves(screen, false, "off");
+    graph.ReadOut(*graph.stoppingPowerGraph, 5.0f, 5.0f);
     SetCompare(true);
-    ExpectCurves({}, true, "on");
+    ExpectCurves(screen, true, "on");
     EXPECT_EQ(upper.Surface().copy(legend), legendBefore);
-    // The cursor stays where it was and the read-out still snaps to the positron rows.
     EXPECT_EQ(CursorLinesShown(), 6);
-    graphWindow().ReadOut(*graphWindow().rangeGraph, 6.0f, 5.0f);
+    graph.ReadOut(*graph.rangeGraph, 6.0f, 5.0f);
     const int row = mainWindow().tableList->ListIndex() + 1;
     EXPECT_NEAR(CursorX(positrons_.energy[row]), 6.0, 0.08);  // rows lie 0.144 apart
     EXPECT_EQ(mainWindow().rangeBox->Text(), Scientific(positrons_.range[row]));
 
-    // The comparison stays on for the next material, until it is turned off.
-    Load(positrons_, &electrons_);
-    EXPECT_TRUE(graphWindow().ComparingWithElectrons() && graphWindow().compareAction->isChecked());
-    ExpectCurves({}, true, "next material");
-    SetCompare(false);
-    ExpectCurves({}, false, "off again");
-}
-
-// The saved pictures show what the screen shows, at its place: curves at their values, dashed
-// ones with gaps, texts; a failed save leaves no file.
-TEST_F(ElectronComparisonTest, SavedPicturesShowCurvesAndTextsWhereTheScreenHasThem) {
-    Load(positrons_, &electrons_);
-    SetCompare(true);
-    GraphWindow& graph = graphWindow();
     QString proposed;
     // Answers the dialog with the path and the one filter that contains the given part.
     const auto saveAs = [&](const QString& path, const QString& filter) {
@@ -209,7 +199,6 @@ TEST_F(ElectronComparisonTest, SavedPicturesShowCurvesAndTextsWhereTheScreenHasT
     svg.render(&painter);
     painter.end();
 
-    const Picture screen;
     const std::tuple<const char*, QImage, double> saved[] = {
         {"png", QImage("graphs.png"), 1},
         {"png 2x", QImage("graphs-large.png"), 2},
@@ -236,6 +225,11 @@ TEST_F(ElectronComparisonTest, SavedPicturesShowCurvesAndTextsWhereTheScreenHasT
     ExpectMessage("could not be saved");
     EXPECT_FALSE(QFile::exists("no such folder"));
     SetSaveFileHandler({});
+    Load(positrons_, &electrons_);
+    EXPECT_TRUE(graph.ComparingWithElectrons() && graph.compareAction->isChecked());
+    ExpectCurves(screen, true, "next material");
+    SetCompare(false);
+    ExpectCurves(screen, false, "off again");
 }
 
 // The copied table holds the file's values, with the electron columns while the comparison is

@@ -1,7 +1,6 @@
 // The main window on real files: start-up, file selection, the OK button and refused files.
 #include <QApplication>
 #include <QFile>
-#include <QFocusEvent>
 
 #include "core/number_format.h"
 #include "graph/graph_window.h"
@@ -34,8 +33,6 @@ TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgai
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
     MainWindow& main = mainWindow();
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(main.elementList, &focusIn);  // a focused list chooses nothing
     EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
     ExpectMainWindowCleared(main);
     for (TextBox* box : QueryBoxes(main))
