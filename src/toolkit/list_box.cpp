@@ -48,6 +48,12 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    return flags.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
+}
+
 void ListBox::Clear() {
     const QSignalBlocker blocker(this);
     clear();

@@ -33,6 +33,10 @@ class ListBox : public QListWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A list of one choice never unchooses its row: Ctrl+click (or Ctrl+Space) on the chosen row
+    // chooses it again, as a plain click does.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
   private:
     void RunClick();

@@ -7,7 +7,9 @@
 #include "info_windows/reference_window.h"
 #include "info_windows/term_window.h"
 #include "info_windows/title_window.h"
+#include "interval_table/interval_table_window.h"
 #include "support/program_test.h"
+#include "support/user_input.h"
 #include "toolkit/picture_box.h"
 
 namespace velmora::testing {
@@ -36,10 +38,15 @@ TEST_F(StartupTest, BackThenStartClearsTheMainWindowButTheQueryAnswersFromTheTab
     MainWindow& main = StartAndLoad();
     EXPECT_TRUE(main.isVisible() && !titleWindow().isVisible());
     ASSERT_EQ(main.tableList->ListCount(), 81);
-    main.termsButton->click();
+    ClickWidget(*main.termsButton);  // the question mark
+    ClickWidget(*main.intervalTableButton);
+    intervalTableWindow().endEnergyBox->SetText("5");
+    ClickWidget(*main.intervalTableButton);  // presets the table window again
+    EXPECT_EQ(intervalTableWindow().endEnergyBox->Text(), "10");
     titleWindow().referencesButton->click();  // opened beside the main window
     main.backButton->click();
-    EXPECT_TRUE(titleWindow().isVisible() && referenceWindow().isVisible());
+    EXPECT_TRUE(titleWindow().isVisible() && referenceWindow().isVisible() &&
+                intervalTableWindow().isVisible());
     EXPECT_FALSE(main.isVisible() || graphWindow().isVisible() || termWindow().isVisible());
     EXPECT_EQ(main.materialNameBox->Text(), "IRON");
 

@@ -48,6 +48,18 @@ TEST_F(CursorReadOutTest, EachRowOwnsItsStretchInsideTheFrameAndMovingAcrossFill
         }
     }
 
+    // A pointer exactly on a midpoint: rows 42 and 43 moved to 1/16 on either side of x = 6.
+    MaterialTable exact = t;
+    for (const auto& [row, x] : {std::pair{42, 5.9375}, std::pair{43, 6.0625}}) {
+        double& energy = exact.EnergyMeV[row] = std::exp(x - 4.606);
+        for (int step = 0; step < 64 && CursorX(energy) != x; ++step)
+            energy = std::nextafter(energy, CursorX(energy) < x ? 1e9 : 0.0);
+        ASSERT_EQ(CursorX(energy), x) << row;
+    }
+    graphWindow().DrawMaterial(exact);
+    EXPECT_EQ(RowAt(6.0f), 43);
+    graphWindow().DrawMaterial(t);
+
     PictureBox& lower = *graphWindow().rangeGraph;
     const int y = lower.ToPixel(0, 7.0).y() + PictureBox::kBorderPixels;
     int previous = 0;

@@ -1,4 +1,6 @@
 // What the graph window's drawing leaves on its two surfaces, and its caption.
+#include <QTest>
+
 #include "graph_test_support.h"
 
 namespace velmora::testing {
@@ -58,6 +60,15 @@ TEST_F(GraphDrawingTest, CurvesWhereTheyMapRedrawnOnEveryOkAndHiddenUnderTheLege
     EXPECT_TRUE(pictures() == crossed);
     LoadWithOk(SmoothMaterial("Water, liquid"));
     EXPECT_TRUE(pictures() == smooth);
+    // Closed by its frame, the window stays away while Enter or a list click moves its cursor
+    // lines; the next OK shows it again.
+    graphWindow().close();
+    mainWindow().energyBox->SetText("1");
+    QTest::keyClick(mainWindow().energyBox, Qt::Key_Return);
+    mainWindow().tableList->SetListIndex(3);
+    EXPECT_TRUE(GraphWindowExists() && CursorLinesShown() == 6 && !graphWindow().isVisible());
+    mainWindow().okButton->click();
+    EXPECT_TRUE(graphWindow().isVisible());
 
     // Client pixels of the legend box (1.8, 10.0)-(9.0, 13.2) without its two-pixel outline. The
     // distinct collision curve (about 40 at the legend's left edge) crosses it, the smooth curves

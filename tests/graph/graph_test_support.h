@@ -20,10 +20,10 @@ namespace velmora::testing {
 inline TestMaterial DistinctCurvesMaterial(const std::string& name = "Distinct curves") {
     TestMaterial m = SmoothMaterial(name);
     for (int row = 1; row <= 81; ++row) {
-        m.collision[row] = 10.0 / std::sqrt(m.energy[row]);
-        m.radiative[row] = 0.02 * m.energy[row];
-        m.total[row] = m.collision[row] + m.radiative[row];
-        m.range[row] = std::pow(m.energy[row], 1.2);
+        m.collision[row] = AsInFile(10.0 / std::sqrt(m.energy[row]));
+        m.radiative[row] = AsInFile(0.02 * m.energy[row]);
+        m.total[row] = AsInFile(m.collision[row] + m.radiative[row]);
+        m.range[row] = AsInFile(std::pow(m.energy[row], 1.2));
     }
     return m;
 }

@@ -114,12 +114,20 @@ TEST_F(IntervalTableSaveTest, ChoicesLastUntilTheWindowClosesAndAClosingDuringAS
     EXPECT_EQ(window.fileNameBox->Text(), QStringLiteral("run1"));
     SaveAs("abc");
     EXPECT_EQ(Saved("sub/abc.csv").count("\r\n"), 101);
-    window.PresetAndShow();  // what the main window's button does: the folder is kept
+    window.PresetAndShow();  // what the main window's button does: the folder is kept, read anew
     EXPECT_EQ(window.csvFileList->Path(), sub);
-    // Choosing the drive that is already chosen keeps the folder.
-    ASSERT_EQ(window.driveList->Drive(), QStringLiteral("/"));
-    emit window.driveList->activated(window.driveList->currentIndex());
-    EXPECT_EQ(window.folderList->Path(), sub);
+    EXPECT_EQ(window.csvFileList->findItems("abc.csv", Qt::MatchExactly).size(), 1);
+    // The chosen drive again keeps the folder, another one opens its root, one that cannot be
+    // opened is shown but changes nothing.
+    const QString drive2 = folder_ + "/drive2";
+    WriteRawFile(drive2, "d.csv", "x");
+    window.driveList->addItems({drive2, "/no such drive"});
+    for (const auto& [drive, shown] :
+         {std::pair{QString("/"), sub}, {drive2, drive2}, {QString("/no such drive"), drive2}}) {
+        ASSERT_TRUE(window.driveList->SetDrive(drive));
+        EXPECT_EQ(std::pair(window.folderList->Path(), window.csvFileList->Path()),
+                  std::pair(shown, shown));
+    }
     window.cancelButton->click();
     EXPECT_FALSE(window.isVisible());
     window.close();

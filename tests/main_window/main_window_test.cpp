@@ -1,7 +1,6 @@
 // The main window on real files: start-up, file selection, the OK button and refused files.
 #include <QApplication>
 #include <QFile>
-#include <QFocusEvent>
 
 #include "core/number_format.h"
 #include "graph/graph_window.h"
@@ -34,12 +33,13 @@ TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgai
     WriteMaterialFile("p_STC", "Air.stc", SmoothMaterial("AIR", 0.0012, 85.7));
     WriteMaterialFile("p_QRV", "Fe.qrv", SmoothMaterial("IRON", 7.874, 1000));
     MainWindow& main = mainWindow();
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(main.elementList, &focusIn);  // a focused list chooses nothing
     EXPECT_EQ(std::pair(main.elementList->count(), main.compoundList->count()), std::pair(1, 1));
     ExpectMainWindowCleared(main);
     for (TextBox* box : QueryBoxes(main))
         EXPECT_FALSE(box->Enabled());
+    main.Show();
+    ClickWidget(*main.newEnergyButton);  // the arrow before any load: nothing to empty or focus
+    EXPECT_NE(QApplication::focusWidget(), main.energyBox);
     main.okButton->click();  // nothing chosen yet: only a message
     ExpectMessage("元素または物質を選択して下さい");
     ExpectMainWindowCleared(main);
@@ -103,6 +103,31 @@ TEST_F(MainWindowTest, FileClicksShowTheHeadOkListsTheTableAndClicksAgainActAgai
         ClickRow(*list, 0);
         EXPECT_EQ(main.materialNameBox->Text(), "CHANGED") << name.toStdString();
         EXPECT_EQ(main.densityBox->Text(), "ρ = 2.500");
+    }
+    EXPECT_TRUE(recorder_.Messages().empty());
+}
+
+// A material folder missing at start-up leaves its list empty while the other list works; the
+// next start lists it once it is there.
+TEST_F(MainWindowTest, AMissingMaterialFolderLeavesOnlyItsListEmpty) {
+    for (const bool elementsMissing : {true, false}) {
+        ResetProgramState();
+        QDir("p_QRV").removeRecursively();
+        QDir("p_STC").removeRecursively();
+        WriteMaterialFile(elementsMissing ? "p_STC" : "p_QRV", elementsMissing ? "A.stc" : "A.qrv",
+                          SmoothMaterial("A"));
+        MainWindow& main = mainWindow();
+        FileListBox& empty = *(elementsMissing ? main.elementList : main.compoundList);
+        FileListBox& other = *(elementsMissing ? main.compoundList : main.elementList);
+        EXPECT_EQ(std::pair(empty.count(), other.count()), std::pair(0, 1)) << elementsMissing;
+        main.Show();
+        ClickRow(other, 0);
+        main.okButton->click();
+        EXPECT_EQ(main.tableList->ListCount(), 81);
+        WriteMaterialFile(elementsMissing ? "p_QRV" : "p_STC", elementsMissing ? "B.qrv" : "B.stc",
+                          SmoothMaterial("B"));
+        main.StartAfresh();
+        EXPECT_EQ(empty.count(), 1);
     }
     EXPECT_TRUE(recorder_.Messages().empty());
 }

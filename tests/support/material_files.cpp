@@ -6,25 +6,21 @@
 #include <cstdio>
 
 namespace velmora::testing {
-namespace {
 
-// The value as a file holds it: four significant digits.
-double Rounded(double value) {
+double AsInFile(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.3E", value);
     return std::stod(buffer);
 }
 
-}  // namespace
-
 TestMaterial SmoothMaterial(const std::string& name, double density, double meanExcitationEnergy) {
     TestMaterial m{name, density, meanExcitationEnergy, {}, {}, {}, {}, {}, {}};
     for (int row = 1; row <= 81; ++row) {
-        const double e = m.energy[row] = Rounded(0.01 * std::pow(10.0, (row - 1) / 16.0));
-        m.collision[row] = Rounded(2.0 * std::pow(e, -0.3) + 1.0);
-        m.radiative[row] = Rounded(0.01 * e);
-        m.total[row] = Rounded(m.collision[row] + m.radiative[row]);
-        m.range[row] = Rounded(0.5 * std::pow(e, 1.5));
+        const double e = m.energy[row] = AsInFile(0.01 * std::pow(10.0, (row - 1) / 16.0));
+        m.collision[row] = AsInFile(2.0 * std::pow(e, -0.3) + 1.0);
+        m.radiative[row] = AsInFile(0.01 * e);
+        m.total[row] = AsInFile(m.collision[row] + m.radiative[row]);
+        m.range[row] = AsInFile(0.5 * std::pow(e, 1.5));
     }
     return m;
 }

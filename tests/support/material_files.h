@@ -22,6 +22,9 @@ struct TestMaterial {
     std::map<int, std::string> lineOverrides;
 };
 
+// A value as a material file holds it: four significant digits.
+double AsInFile(double value);
+
 // Energies 0.01..1000 MeV, sixteen rows per decade, with smooth positive values (collision
 // 2 E^-0.3 + 1, radiative 0.01 E, total their sum, range 0.5 E^1.5), all rounded to the four
 // digits a file holds so that they read back exactly.

@@ -47,7 +47,11 @@ TEST_F(ListBoxTest, MouseClicksOnANewOrTheChosenRowBothClick) {
         ClickRow(*list, 0);
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
                           list->visualItemRect(list->item(0)).center());
-        EXPECT_EQ(seen, std::vector<int>({2, 2, 0})) << list->metaObject()->className();
+        // Ctrl+click on the chosen row chooses it again: a list of one choice never loses it.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(0)).center());
+        EXPECT_TRUE(list->item(0)->isSelected());
+        EXPECT_EQ(seen, std::vector<int>({2, 2, 0, 0})) << list->metaObject()->className();
     }
     EXPECT_EQ(files.FileName(), QStringLiteral("a.CSV"));
 }
@@ -103,6 +107,7 @@ TEST_F(ListBoxTest, FileAndFolderListsShowOnlyWhatTheyCanOpen) {
     EXPECT_FALSE(files.SetPath("no such folder"));
     EXPECT_EQ(files.count(), 0);
     EXPECT_TRUE(seen.empty());
+    QDir().mkdir("files/sub");
     DirListBox dirs(&window, 0, 0, 2000, 3000);
     int changes = 0;
     dirs.onChange = [&] { ++changes; };
@@ -112,6 +117,14 @@ TEST_F(ListBoxTest, FileAndFolderListsShowOnlyWhatTheyCanOpen) {
     EXPECT_FALSE(dirs.SetPath("files/B.csv"));
     EXPECT_EQ(dirs.Path(), opened);
     EXPECT_EQ(changes, 1);
+    // The folder shown is the highlighted one, also after the user opened a subfolder with Enter.
+    const auto highlighted = [&dirs] {
+        return dirs.currentItem()->isSelected() ? dirs.currentItem()->text().trimmed() : QString();
+    };
+    EXPECT_EQ(highlighted(), "files");
+    dirs.setCurrentRow(dirs.count() - 1);
+    QTest::keyClick(&dirs, Qt::Key_Return);
+    EXPECT_EQ(std::pair(highlighted(), changes), std::pair(QString("sub"), 2));
 }
 
 TEST(DriveListTest, RootComesFirstOnceAndChoosingTheChosenDriveChangesNothing) {
