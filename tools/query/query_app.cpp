@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 #include <memory>
 
 #include "core/energy_query.h"
 #include "core/interval_calculation.h"
 #include "core/material_catalogue.h"
+#include "core/material_lookup.h"
 #include "core/material_reading.h"
 #include "core/number_format.h"
 #include "core/range_query.h"
@@ -29,181 +29,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kMaxListedCandidates = 12;
 constexpr const char* kMassStopping = "MeV cm2/g";
 constexpr const char* kLinearStopping = "MeV/cm";
 
-struct Material {
-    MaterialTable table;
-    std::string file;  // as shown: relative to the working folder, or as given
-    std::optional<Particle> particle;
-};
+// The material, its file as shown and its particle; found as the Python module finds it.
+using Material = FoundMaterial;
 
 [[noreturn]] void Refuse(int status, const std::string& message) {
     throw QueryError(status, message);
 }
 
-// "p_QRV or p_STC", "p_QRV nor p_STC", ...
-std::string FolderNames(Particle particle, const char* conjunction) {
-    const MaterialFolderNames names = FolderNamesFor(particle);
-    return std::string(names.elements) + conjunction + std::string(names.compounds);
+MaterialRequest RequestOf(const QueryOptions& options) {
+    return {options.particle, options.particleGiven, options.dataDir};
 }
 
-fs::path InWorkingFolder(const QueryEnvironment& env, const fs::path& path) {
-    return path.is_absolute() || env.workingFolder.empty() ? path : env.workingFolder / path;
+DataFolderCandidates PlacesOf(const QueryEnvironment& env) {
+    return {env.workingFolder, env.userFolder, env.bundledFolders};
 }
 
-// The folders whose material files are listed and matched against names.
+// The value of a look-up, or its refusal with the exit status of its kind.
+template <typename T>
+T Found(LookupResult<T> result) {
+    if (!result) {
+        Refuse(result.refusal == LookupRefusal::kWrongParticle  ? kExitUsage
+               : result.refusal == LookupRefusal::kMaterialFile ? kExitMaterialFile
+                                                                : kExitNoMaterial,
+               result.message);
+    }
+    return std::move(*result.value);
+}
+
 std::vector<fs::path> DataFolders(const QueryOptions& options, const QueryEnvironment& env) {
-    if (options.dataDir) {
-        const fs::path folder = InWorkingFolder(env, *options.dataDir);
-        if (!HoldsMaterialFolders(folder, options.particle)) {
-            Refuse(kExitNoMaterial, "--data-dir: " + *options.dataDir + " holds neither " +
-                                        FolderNames(options.particle, " nor "));
-        }
-        return {folder};
-    }
-    const DataFolderCandidates candidates{env.workingFolder, env.userFolder, env.bundledFolders};
-    std::vector<fs::path> folders = ChooseDataFolders(candidates, options.particle);
-    const bool any = std::any_of(folders.begin(), folders.end(), [&](const fs::path& folder) {
-        return HoldsMaterialFolders(folder, options.particle);
-    });
-    if (!folders.empty() && !any) {
-        const fs::path& folder = folders.front();
-        Refuse(kExitNoMaterial,
-               "no " + std::string(ParticleWord(options.particle)) +
-                   " tables beside the positron tables in " +
-                   (folder.empty() ? std::string("the working folder") : folder.string()) +
-                   ": it holds neither " + FolderNames(options.particle, " nor "));
-    }
-    if (folders.empty()) {
-        std::string message = "no " + std::string(ParticleWord(options.particle)) +
-                              " tables found: neither the working folder";
-        if (env.userFolder) {
-            message += ", " + env.userFolder->string();
-        }
-        Refuse(kExitNoMaterial, message + " nor the installed tables hold " +
-                                    FolderNames(options.particle, " or ") + "; see --data-dir");
-    }
-    return folders;
-}
-
-bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) {
-        return false;
-    }
-    for (std::size_t k = 0; k < suffix.size(); ++k) {
-        const char c = text[text.size() - suffix.size() + k];
-        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != suffix[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// An operand holding a slash, or naming an existing *.qrv or *.stc file, is a path; anything else
-// is a name.
-bool IsFilePath(const std::string& operand, const QueryEnvironment& env) {
-    if (operand.find('/') != std::string::npos) {
-        return true;
-    }
-    std::error_code error;
-    return (EndsWithIgnoringCase(operand, kElementExtension) ||
-            EndsWithIgnoringCase(operand, kCompoundExtension)) &&
-           fs::is_regular_file(InWorkingFolder(env, operand), error);
-}
-
-// The particle of a table given by path, when its folder tells.
-std::optional<Particle> ParticleOfFolder(const fs::path& file) {
-    const std::string folder = file.parent_path().filename().string();
-    for (const Particle particle : {Particle::kPositron, Particle::kElectron}) {
-        const MaterialFolderNames names = FolderNamesFor(particle);
-        if (folder == names.elements || folder == names.compounds) {
-            return particle;
-        }
-    }
-    return std::nullopt;
-}
-
-// The candidates of a failed match for a message: names, or file names where the name is
-// missing or shared, at most kMaxListedCandidates of them.
-std::string CandidateList(const std::vector<MaterialFile>& files,
-                          const std::vector<MaterialNames>& names,
-                          const std::vector<std::size_t>& indices) {
-    std::map<std::string, int> uses;
-    for (const std::size_t k : indices) {
-        ++uses[names[k].name];
-    }
-    std::string list;
-    for (std::size_t n = 0; n < indices.size() && n < kMaxListedCandidates; ++n) {
-        const std::size_t k = indices[n];
-        const std::string& name = names[k].name;
-        list += n > 0 ? "; " : "";
-        list += name.empty() || uses[name] > 1 ? files[k].path.string() : name;
-    }
-    if (indices.size() > kMaxListedCandidates) {
-        list += "; and " + std::to_string(indices.size() - kMaxListedCandidates) + " more";
-    }
-    return list;
-}
-
-fs::path FindByName(const std::string& query, const QueryOptions& options,
-                    const QueryEnvironment& env) {
-    const std::vector<fs::path> folders = DataFolders(options, env);
-    const std::vector<MaterialFile> files = ListMaterialFiles(folders, options.particle);
-    std::vector<MaterialNames> names;
-    names.reserve(files.size());
-    for (const MaterialFile& file : files) {
-        names.push_back({ReadMaterialName(file.path).value_or(std::string()), file.fileName});
-    }
-    const MaterialMatch match = MatchMaterialName(query, names);
-    const std::string quoted = QuotedForMessage(query);
-    const std::string tables = std::string(ParticleWord(options.particle)) + " tables";
-    switch (match.outcome) {
-        case MaterialMatch::Outcome::kFound:
-            return files[match.indices.front()].path;
-        case MaterialMatch::Outcome::kAmbiguous:
-            Refuse(kExitNoMaterial, quoted + " matches " + std::to_string(match.indices.size()) +
-                                        " " + tables + ": " +
-                                        CandidateList(files, names, match.indices));
-        case MaterialMatch::Outcome::kUnknown:
-            break;
-    }
-    std::string message = "no material " + quoted + " among the " + tables;
-    if (!match.indices.empty()) {
-        message += "; close names: " + CandidateList(files, names, match.indices);
-    } else {
-        message += "; velmora-query materials lists them";
-    }
-    Refuse(kExitNoMaterial, message);
+    return Found(FindDataFolders(RequestOf(options), PlacesOf(env)));
 }
 
 Material LoadMaterial(const QueryOptions& options, const QueryEnvironment& env) {
-    const std::string& operand = options.operands.front();
-    Material material;
-    fs::path path;
-    if (IsFilePath(operand, env)) {
-        path = InWorkingFolder(env, operand);
-        material.file = operand;
-        material.particle = ParticleOfFolder(path);
-        if (options.particleGiven && material.particle && *material.particle != options.particle) {
-            const auto named = [](Particle particle) {
-                return particle == Particle::kElectron ? "an electron table" : "a positron table";
-            };
-            Refuse(kExitUsage, operand + " is " + named(*material.particle) + ", not " +
-                                   named(options.particle));
-        }
-    } else {
-        path = FindByName(operand, options, env);
-        material.file = path.string();
-        material.particle = options.particle;
-    }
-    ParseResult<MaterialTable> loaded = LoadMaterialTable(path);
-    if (!loaded) {
-        Refuse(kExitMaterialFile, loaded.error.Message());
-    }
-    material.table = std::move(*loaded.value);
-    return material;
+    return Found(FindMaterial(options.operands.front(), RequestOf(options), PlacesOf(env)));
 }
 
 TableHead HeadOf(const Material& material) {
