@@ -3,6 +3,7 @@
 #   toolkit        Qt and itself: no core, no window, no app
 #   window folders core and toolkit: never another window folder, never the app
 #   tools          programs without Qt
+#   python         the core and pybind11 only
 # Run as: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake; fails naming each wrong include.
 set(window_folders main_window graph interval_table info_windows)
 set(failures "")
@@ -32,8 +33,11 @@ foreach(folder ${window_folders})
     forbid(src/${folder} "\"(${others_pattern})/" "a window folder includes no other window")
 endforeach()
 forbid(tools "[<\"]Q[A-Za-z]*[>\"/]" "the command-line programs link no Qt")
+forbid(python "[<\"]Q|\"(\\.\\./|toolkit/|query/|tablegen/|(${windows_or_app})/)"
+       "the Python module links only the core")
 
 if(failures)
     message(FATAL_ERROR "Includes against the layering:\n${failures}")
 endif()
-message(STATUS "Layering holds: core, toolkit, window folders and tools include only what they may.")
+message(STATUS "Layering holds: core, toolkit, window folders, tools and the Python module include "
+               "only what they may.")
