@@ -32,7 +32,7 @@ VALUE_CASES = [
     (np.nextafter(0.01, 0), f"energy 0.009999999999999998 MeV {RANGE_OF_WATER}"),
     ([1, 2, NAN, 5000], f"energy nan MeV (index 2) {RANGE_OF_WATER}"),
     ([0.5, -INF], f"energy -inf MeV (index 1) {RANGE_OF_WATER}"),
-    (many_with({150000: INF, 120000: 0.0}), f"energy 0.0 MeV (index 120000) {RANGE_OF_WATER}"),
+    (many_with({150000: INF, 50000: 0.0}), f"energy 0.0 MeV (index 50000) {RANGE_OF_WATER}"),
     (np.array([[1.0, 2, 3], [4, 5, 1e4]]), f"energy 10000.0 MeV (index (1, 2)) {RANGE_OF_WATER}"),
     ([], "no energy given: the array is empty"),
     (np.zeros((3, 0)), "no energy given: the array is empty"),
