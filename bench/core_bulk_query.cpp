@@ -2,7 +2,9 @@
 // table's logarithms taken once, on one thread and on every core.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "core/bulk_query.h"
@@ -25,12 +27,14 @@ MaterialTable SampleTable() {
     return table;
 }
 
-// Energies spread evenly in the logarithm over the whole table.
+// Energies spread evenly in the logarithm over the whole table, in random order as the samples of
+// a spectrum come.
 std::vector<double> SpreadEnergies() {
     std::vector<double> energies(kEnergies);
     for (std::size_t k = 0; k < kEnergies; ++k) {
         energies[k] = 0.01 * std::pow(1e5, static_cast<double>(k) / (kEnergies - 1));
     }
+    std::shuffle(energies.begin(), energies.end(), std::mt19937(1));
     return energies;
 }
 

@@ -68,6 +68,15 @@ PreparedTable::PreparedTable(const MaterialTable& table) : table_(table) {
             logValue_[c][row] = std::log((*columns[c])[row]);
         }
     }
+    bucketsPerLog_ = kBuckets / (logEnergy_[kLastRow] - logEnergy_[kFirstRow]);
+    int row = kFirstRow;
+    for (int bucket = 0; bucket < kBuckets; ++bucket) {
+        while (row < kLastRow &&
+               (logEnergy_[row] - logEnergy_[kFirstRow]) * bucketsPerLog_ < bucket) {
+            ++row;
+        }
+        firstRowOfBucket_[bucket] = row;
+    }
     for (int row = kFirstRow + 1; row <= kLastRow; ++row) {
         logEnergyStep_[row] = logEnergy_[row] - logEnergy_[row - 1];
         for (int c = 0; c < kColumns; ++c) {
@@ -84,18 +93,24 @@ std::optional<QuantitiesAtEnergy> PreparedTable::At(double energyMeV) const {
     if (!(energyMeV >= kLowestQueryEnergyMeV && energyMeV <= kHighestQueryEnergyMeV)) {
         return std::nullopt;
     }
-    // The energies rise, so the first row at or above the energy is found by bisection; it is the
-    // row FindUpperRow's scan stops at.
-    const double* first = table_.EnergyMeV.data() + kFirstRow;
-    const double* last = table_.EnergyMeV.data() + kLastRow + 1;
-    const double* upper = std::lower_bound(first, last, energyMeV);
-    if (upper == last) {
+    const double x = std::log(energyMeV);
+    // The row FindUpperRow's scan stops at, the first at or above the energy: from the row its
+    // logarithm's bucket points to, moved up or down by comparing the energies themselves.
+    const double bucket = (x - logEnergy_[kFirstRow]) * bucketsPerLog_;
+    int row = firstRowOfBucket_[static_cast<int>(std::clamp(bucket, 0.0, kBuckets - 1.0))];
+    while (row <= kLastRow && table_.EnergyMeV[row] < energyMeV) {
+        ++row;
+    }
+    while (row > kFirstRow && table_.EnergyMeV[row - 1] >= energyMeV) {
+        --row;
+    }
+    if (row > kLastRow) {
         return std::nullopt;
     }
-    const int row = std::max(kFirstRow + 1, kFirstRow + static_cast<int>(upper - first));
+    row = std::max(kFirstRow + 1, row);
     // InterpolateLogLog's steps, with the table's logarithms and differences taken from above.
-    const double distance = logEnergy_[row] - std::log(energyMeV);  // e1 - x
-    const double step = logEnergyStep_[row];                        // e1 - e0
+    const double distance = logEnergy_[row] - x;  // e1 - x
+    const double step = logEnergyStep_[row];      // e1 - e0
     double values[kColumns];
     for (int c = 0; c < kColumns; ++c) {
         const double p = logValueStep_[c][row] * distance;

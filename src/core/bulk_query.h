@@ -2,6 +2,7 @@
 // same double as the one-at-a-time queries give.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -24,6 +25,9 @@ class PreparedTable {
 
   private:
     static constexpr int kColumns = 4;  // collision, radiative, total, csda range
+    // Even steps of ln E from row 1 to row 81, each knowing a row near its start, so that finding
+    // the row of an energy takes a step or two instead of a bisection.
+    static constexpr int kBuckets = 512;
 
     const MaterialTable& table_;
     bool prepared_ = false;
@@ -31,6 +35,8 @@ class PreparedTable {
     TableColumn logEnergyStep_{};  // ln E[i] - ln E[i-1]
     TableColumn logValue_[kColumns]{};
     TableColumn logValueStep_[kColumns]{};  // ln v[i] - ln v[i-1]
+    double bucketsPerLog_ = 0.0;
+    std::array<int, kBuckets> firstRowOfBucket_{};
 };
 
 // Where the four quantities of each energy go; every span as long as the energies.

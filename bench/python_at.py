@@ -1,6 +1,6 @@
 """A million energies through velmora.material(...).at() and through velmora-query in a pipe.
 
-Run with the module importable (scripts/run --python python/benchmark.py QUERY, or PYTHONPATH set to
+Run with the module importable (scripts/run --python bench/python_at.py QUERY, or PYTHONPATH set to
 a build's python/ folder), QUERY being a velmora-query of the same build. Prints the best of a few
 runs of each; the pipe includes writing the energies as text and reading the results back into
 NumPy arrays, which is what a script calling velmora-query has to do.
