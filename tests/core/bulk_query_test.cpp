@@ -55,10 +55,14 @@ bool SameBits(double a, double b) {
 TEST(BulkQueryTest, PreparedTableGivesTheEnergyQuerysBitsAndRefusals) {
     MaterialTable zeroRadiative = SampleTable();
     zeroRadiative.RadiativeSP[40] = 0.0;  // not prepared: interpolated one at a time
+    MaterialTable late = SampleTable();   // from 0.02 MeV: below it, rows 1 and 2 extrapolate
+    for (double& e : late.EnergyMeV) {
+        e *= 2.0;
+    }
     MaterialTable falling = SampleTable();
     std::swap(falling.EnergyMeV[10], falling.EnergyMeV[11]);
     for (const MaterialTable& table :
-         {SampleTable(), SampleTable(800.0), zeroRadiative, falling, MaterialTable{}}) {
+         {SampleTable(), SampleTable(800.0), late, zeroRadiative, falling, MaterialTable{}}) {
         const PreparedTable prepared(table);
         for (const double e : ProbeEnergies(table)) {
             const std::optional<QuantitiesAtEnergy> expected = InterpolateAtEnergy(table, e);
