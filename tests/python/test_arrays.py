@@ -1,9 +1,11 @@
 """Shapes, dtypes and memory of the module's arrays, and calls from several threads at once."""
+import ast
 import gc
 import threading
 import time
 from decimal import Decimal
 from fractions import Fraction
+from pathlib import Path
 
 import numpy as np
 import pytest
@@ -104,3 +106,16 @@ def test_a_big_call_lets_other_threads_run_python_and_gives_every_thread_the_sam
     middle = (start + 0.25 * (end - start), end - 0.25 * (end - start))
     inside = sum(middle[0] < tick < middle[1] for tick in ticks)
     assert inside > 10, f"{inside} steps of Python during {end - start:.3f} s of computation"
+
+
+def test_the_type_stub_names_what_the_module_has():
+    stub = ast.parse((Path(velmora.__file__).parent / "__init__.pyi").read_text())
+    classes = {node.name: node for node in stub.body if isinstance(node, ast.ClassDef)}
+    functions = {node.name for node in stub.body if isinstance(node, ast.FunctionDef)}
+    assert set(classes) | functions == set(velmora.__all__)
+    methods = {node.name for node in classes["Material"].body if isinstance(node, ast.FunctionDef)}
+    assert methods == {name for name in dir(velmora.Material) if not name.startswith("_")}
+    for record in ("Quantities", "IntervalRows", "MaterialEntry"):
+        fields = [node.target.id for node in classes[record].body]
+        assert tuple(fields) == getattr(velmora, record)._fields
+    assert "name_or_path" in velmora.material.__doc__ and "Quantities" in velmora.Material.at.__doc__
