@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/material_lookup.h"
-
 namespace velmora::query {
 
 // Whether the whole text is one number: [sign] digits [. digits] [E|e [sign] digits], with at
@@ -19,8 +17,9 @@ bool IsNumberText(std::string_view text);
 // number (ReadNumber): the nearest double, an infinity beyond the double range.
 double NumberValue(std::string_view text);
 
-// The text quoted for a message, as the core's look-ups quote names.
-using velmora::QuotedForMessage;
+// The text quoted for a message: at most 40 characters, control characters and bytes that are not
+// printable ASCII shown as '?'.
+std::string QuotedForMessage(std::string_view text);
 
 // Calls visit(item, line) for each item of a text: items are separated by blanks, tabs and line
 // ends (LF, CR LF or a lone CR); line counts from 1; a UTF-8 byte order mark at the very start is

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/material_catalogue.h"
-#include "core/material_lookup.h"
 #include "query/parallel.h"
 #include "query/query_options.h"
 
@@ -38,7 +37,7 @@ std::string JsonString(std::string_view text);
 std::string CsvField(std::string_view text);
 
 // The particle's word in titles and JSON.
-using velmora::ParticleWord;
+std::string_view ParticleWord(Particle particle);
 
 struct Column {
     std::string name;  // "Collision"; JSON uses it lower-cased with '_' for blanks
