@@ -419,7 +419,7 @@ void RunMaterials(const QueryOptions& options, std::ostream& out, const QueryEnv
             }
             break;
         default:
-            text = "{\n  \"particle\": \"" + std::string(ParticleWord(options.particle)) +
+            text = "{\n  \"particle\": \"" + std::string(query::ParticleWord(options.particle)) +
                    "\",\n  \"materials\": [";
             for (std::size_t k = 0; k < listed.size(); ++k) {
                 const ListedMaterial& m = listed[k];
