@@ -45,8 +45,11 @@ std::string IntervalText(py::handle value, const char* name) {
         RaiseValueError(std::string(name) + ": " + py::cast<std::string>(py::repr(value)) +
                         " is not a number");
     } else if (PyIndex_Check(value.ptr())) {
-        text = py::cast<std::string>(
-            py::str(py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()))));
+        PyObject* integer = PyNumber_Index(value.ptr());
+        if (integer == nullptr) {
+            throw py::error_already_set();  // its __index__ failed: that error goes on
+        }
+        text = py::cast<std::string>(py::str(py::reinterpret_steal<py::object>(integer)));
     } else {
         const double number =
             py::cast<double>(py::float_(py::reinterpret_borrow<py::object>(value)));
