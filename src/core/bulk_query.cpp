@@ -108,6 +108,12 @@ std::optional<QuantitiesAtEnergy> PreparedTable::At(double energyMeV) const {
         return std::nullopt;
     }
     row = std::max(kFirstRow + 1, row);
+    // At a tabulated energy the row's own values, as InterpolateLogLog gives them.
+    for (const int tabulated : {row, row - 1}) {
+        if (energyMeV == table_.EnergyMeV[tabulated]) {
+            return TabulatedRow(table_, tabulated);
+        }
+    }
     // InterpolateLogLog's steps, with the table's logarithms and differences taken from above.
     const double distance = logEnergy_[row] - x;  // e1 - x
     const double step = logEnergyStep_[row];      // e1 - e0
