@@ -1,6 +1,6 @@
-// Finding the material a look-up asks for, as velmora-query does: the data folders, a name or a
-// path, the reading of the file, and the message of every refusal. Shared by the command line and
-// the Python module so that both find the same file and refuse with the same words.
+// Finding the material a look-up asks for: the data folders, a name or a path, the reading of the
+// file, and the message of every refusal, in velmora-query's words. The Python module uses it;
+// velmora-query still has its own copy, with symbols and folder hints added, to be moved here.
 #pragma once
 
 #include <filesystem>
