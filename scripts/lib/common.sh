@@ -10,15 +10,20 @@ VELMORA_RUN_PACKAGES=(
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fonts-liberation
 )
 
+# The Python module: Debian's interpreter with its headers, NumPy and pybind11.
+VELMORA_PYTHON_PACKAGES=(python3 python3-dev python3-numpy pybind11-dev)
+
 # Further packages for the tests: GoogleTest, Google Benchmark, an X server, a session bus and the
 # accessibility interface for the end-to-end walk (driven by Debian's own Python), the Debian
-# package tools for the package check, clang for the fuzz targets.
+# package tools for the package check, clang for the fuzz targets, the Python module with pytest and
+# matplotlib (the README's Python example draws with it).
 VELMORA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
     dbus at-spi2-core python3 python3-pyatspi
     dpkg-dev desktop-file-utils
     clang libclang-rt-14-dev
+    "${VELMORA_PYTHON_PACKAGES[@]}" python3-pytest python3-matplotlib
 )
 
 # The web edition: emscripten for the core in WebAssembly, the header-only number libraries it

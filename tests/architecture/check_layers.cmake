@@ -4,6 +4,7 @@
 #   window folders core and toolkit: never another window folder, never the app
 #   tools          programs without Qt
 #   web            the WebAssembly bindings: the core only (no Qt, toolkit, window, app or tool)
+#   python         the core and pybind11 only
 # Run as: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake; fails naming each wrong include.
 set(window_folders main_window graph interval_table info_windows)
 set(failures "")
@@ -34,8 +35,11 @@ foreach(folder ${window_folders})
 endforeach()
 forbid(tools "[<\"]Q[A-Za-z]*[>\"/]" "the command-line programs link no Qt")
 forbid(web "[<\"]Q|[<\"]q[a-z]*\\.h|\"(toolkit|tablegen|query|${windows_or_app})/" "the web edition links only the core")
+forbid(python "[<\"]Q|\"(\\.\\./|toolkit/|query/|tablegen/|(${windows_or_app})/)"
+       "the Python module links only the core")
 
 if(failures)
     message(FATAL_ERROR "Includes against the layering:\n${failures}")
 endif()
-message(STATUS "Layering holds: core, toolkit, window folders, tools and web include only what they may.")
+message(STATUS "Layering holds: core, toolkit, window folders, tools, the web edition and the Python "
+               "module include only what they may.")
