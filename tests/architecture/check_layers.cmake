@@ -4,7 +4,7 @@
 #   window folders core and toolkit: never another window folder, never the app
 #   tools          programs without Qt
 # Run as: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake; fails naming each wrong include.
-set(window_folders main_window graph interval_table info_windows)
+set(window_folders main_window graph interval_table info_windows emitters_window)
 set(failures "")
 
 # Appends to failures every include of a file under folder that matches the regular expression.
