@@ -67,6 +67,7 @@ void EmittersWindow::BuildControls() {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(TwipsToPixels(330));  // all bundled rows fit
     table->setHorizontalHeaderLabels(
         {tr("核種"), tr("半減期"), tr("陽電子\n/100壊変"), tr("最大エネルギー\nMeV"),
          tr("平均エネルギー\nMeV"), QStringLiteral("Rmax\ng/cm2"), QStringLiteral("Rmean\ng/cm2"),
@@ -111,6 +112,7 @@ void EmittersWindow::ShowMaterial(const MaterialTable& material) {
 
 void EmittersWindow::ShowAndMark() {
     Show();
+    table->setFocus(Qt::OtherFocusReason);  // the arrow keys choose a nuclide at once
     AnnounceChoice();
 }
 
