@@ -12,6 +12,7 @@
 #include "core/emitter_ranges.h"
 #include "core/number_format.h"
 #include "core/positron_emitters.h"
+#include "query/emitters_table.h"
 #include "query/number_list.h"
 #include "query/query_error.h"
 #include "query/query_material.h"
@@ -254,98 +255,6 @@ std::vector<const Nuclide*> ChosenNuclides(const EmittersOptions& o, const Nucli
                                   "ranges of a spectrum cannot be taken from it");
 }
 
-// One output table of cells: text (left-aligned in text output) or numbers.
-struct Cell {
-    std::string text;
-    bool isText = false;
-};
-
-struct Table {
-    std::vector<Column> columns;
-    std::vector<std::vector<Cell>> rows;
-};
-
-std::string JsonKey(const Column& column) {
-    if (column.name.starts_with("Csda range beyond")) {
-        return "beyond_percent";  // the thickness is given in the head
-    }
-    std::string key;
-    for (const char c : column.name + (column.unit.empty() ? "" : " " + column.unit)) {
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
-            key += c;
-        } else if (c >= 'A' && c <= 'Z') {
-            key += static_cast<char>(c - 'A' + 'a');
-        } else if (!key.empty() && key.back() != '_') {
-            key += '_';
-        }
-    }
-    while (!key.empty() && key.back() == '_') {
-        key.pop_back();
-    }
-    return key;
-}
-
-void AppendText(std::string& out, const Table& table) {
-    std::vector<std::size_t> widths;
-    for (std::size_t k = 0; k < table.columns.size(); ++k) {
-        std::size_t width = std::max(table.columns[k].name.size(), table.columns[k].unit.size());
-        for (const auto& row : table.rows) {
-            width = std::max(width, row[k].text.size());
-        }
-        widths.push_back(width);
-    }
-    const auto line = [&](const auto& cellText, const auto& isLeft) {
-        std::string text;
-        for (std::size_t k = 0; k < widths.size(); ++k) {
-            const std::string& cell = cellText(k);
-            const std::string pad(widths[k] - cell.size(), ' ');
-            text += (k > 0 ? "  " : "") + (isLeft(k) ? cell + pad : pad + cell);
-        }
-        while (!text.empty() && text.back() == ' ') {
-            text.pop_back();
-        }
-        out += text + "\n";
-    };
-    const auto leftColumn = [&](std::size_t k) {
-        return !table.rows.empty() && table.rows.front()[k].isText;
-    };
-    line([&](std::size_t k) -> const std::string& { return table.columns[k].name; }, leftColumn);
-    line([&](std::size_t k) -> const std::string& { return table.columns[k].unit; }, leftColumn);
-    for (const auto& row : table.rows) {
-        line([&](std::size_t k) -> const std::string& { return row[k].text; },
-             [&](std::size_t k) { return row[k].isText; });
-    }
-}
-
-void AppendCsv(std::string& out, const Table& table) {
-    for (std::size_t k = 0; k < table.columns.size(); ++k) {
-        const Column& c = table.columns[k];
-        out +=
-            (k > 0 ? "," : "") + CsvField(c.unit.empty() ? c.name : c.name + " (" + c.unit + ")");
-    }
-    out += "\n";
-    for (const auto& row : table.rows) {
-        for (std::size_t k = 0; k < row.size(); ++k) {
-            out += (k > 0 ? "," : "") + (row[k].isText ? CsvField(row[k].text) : row[k].text);
-        }
-        out += "\n";
-    }
-}
-
-void AppendJsonRows(std::string& out, const Table& table, const char* name) {
-    out += ",\n  \"" + std::string(name) + "\": [";
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        out += std::string(r > 0 ? "," : "") + "\n    {";
-        for (std::size_t k = 0; k < table.columns.size(); ++k) {
-            const Cell& cell = table.rows[r][k];
-            out += (k > 0 ? ", " : "") + JsonString(JsonKey(table.columns[k])) + ": " +
-                   (cell.isText ? JsonString(cell.text) : cell.text);
-        }
-        out += "}";
-    }
-    out += table.rows.empty() ? "]\n}\n" : "\n  ]\n}\n";
-}
-
 std::string JsonHead(const TableHead& head, const NumberStyle& style) {
     std::string text = "{\n  \"material\": " + JsonString(head.material) +
                        ",\n  \"file\": " + JsonString(head.file) + ",\n  \"particle\": \"" +
@@ -374,7 +283,7 @@ NumberStyle StyleFor(const QueryOptions& o, const char* textPattern) {
 }
 
 // Data of the nuclide list as it stands in the file: plain in text, shortest in csv and json.
-Cell DataCell(double value, const QueryOptions& o) {
+TableCell DataCell(double value, const QueryOptions& o) {
     if (o.format == OutputFormat::kText) {
         return {NumberText(value)};
     }
@@ -390,7 +299,7 @@ std::string RangesOutput(const EmittersOptions& o, const QueryMaterial& m,
     const NumberStyle length = StyleFor(q, "#0.000");
     const NumberStyle percent = StyleFor(q, "#0.00");
     const bool text = q.format == OutputFormat::kText;
-    Table table;
+    CellTable table;
     table.columns = {{"Nuclide", ""}, {"Half-life", ""}};
     if (!text) {
         table.columns.push_back({"Half-life unit", ""});
@@ -415,7 +324,7 @@ std::string RangesOutput(const EmittersOptions& o, const QueryMaterial& m,
         const Nuclide& n = *row.nuclide;
         const EmitterRanges& r = row.ranges;
         anyUser = anyUser || n.fromUser;
-        std::vector<Cell> cells{{n.name + (text && n.fromUser ? " *" : ""), true}};
+        std::vector<TableCell> cells{{n.name + (text && n.fromUser ? " *" : ""), true}};
         if (text) {
             cells.push_back({NumberText(n.halfLife) + " " + n.halfLifeUnit, true});
         } else {
@@ -494,7 +403,7 @@ std::string SpectrumOutput(const EmittersOptions& o, const QueryMaterial& m, con
     for (const BetaPlusBranch& b : n.branches) {
         spectra.emplace_back(b, n.daughterZ, n.massNumber);
     }
-    Table table;
+    CellTable table;
     table.columns = {{"Energy", "MeV"},
                      {"Positrons", "per MeV per 100 decays"},
                      {"CSDA range", "g/cm2"},
