@@ -168,6 +168,11 @@ bool ReadRow(Pass& pass, int row, LoadedMaterial& material) {
         return pass.Fail(line, "the energy of row " + std::to_string(row) +
                                    " is not greater than the energy of the row before");
     }
+    // A range that does not rise with energy would be interpolated into nonsense.
+    if (row > kFirstRow && !(values[4] > material.csdaRange[row - 1])) {
+        return pass.Fail(line, "the csda range of row " + std::to_string(row) +
+                                   " is not greater than the csda range of the row before");
+    }
     material.energyMeV[row] = values[0];
     material.collisionSP[row] = values[1];
     material.radiativeSP[row] = values[2];

@@ -555,6 +555,14 @@ std::size_t SkipSign(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!IsDecimalNumber(text)) {
+        return std::nullopt;
+    }
+    // The strict form holds no blanks, so ReadNumber takes all of it.
+    return ReadNumber(text);
+}
+
 bool IsDecimalNumber(std::string_view text) {
     std::size_t pos = SkipSign(text, 0);
     const std::size_t mantissaStart = pos;

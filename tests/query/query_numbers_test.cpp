@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -116,12 +117,27 @@ TEST(QueryNumbersTest, AtShowAndEnergyForRangeGiveTheWindowsDoubles) {
     }
 }
 
-TEST(QueryNumbersTest, IntervalGivesTheTableWindowsRowsAndFileBytes) {
+// The shortest text of the double nearest to a + k x d, written with `decimals` decimals: the
+// energy a user expects to read for row k.
+std::string DecimalEnergy(const char* a, const char* d, int k, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, ReadNumber(a) + k * ReadNumber(d));
+    char shortest[32];
+    return {shortest, std::to_chars(shortest, shortest + sizeof shortest, ReadNumber(text)).ptr};
+}
+
+// window-csv is the window's file to the byte, below 0.01 MeV too; the other formats hold the
+// window's rows, each at the decimal energy it prints and equal to `at` there.
+TEST(QueryNumbersTest, IntervalGivesTheWindowsFileAndRowsEqualToAtTheirEnergies) {
     const MaterialTable table = LoadTable(SourcePath("data/p_STC/Water liquid.stc"));
     const struct {
         const char *from, *to, *step;
-    } boxes[] = {{"0.1", "10", "0.1"},     {"0.1", "1000", "0.2"}, {"5", "0.5", "-0.25"},
-                 {"1e-3", "2e-2", "1e-3"}, {"0.01", "0.01", "1"},  {".5", "3.", "+0.125"}};
+        int decimals;  // -1: below 0.01 MeV, window-csv only
+    } boxes[] = {{"0.1", "10", "0.1", 1},      {"0.1", "1000", "0.2", 1},
+                 {"5", "0.5", "-0.25", 2},     {"1e-2", "2e-2", "1e-3", 3},
+                 {"0.01", "0.01", "1", 2},     {".5", "3.", "+0.125", 3},
+                 {"0.1", "1", "0.3", 1},       {"10", "0", "-3", 0},
+                 {"1e-3", "2e-2", "1e-3", -1}, {"0.05", "0.001", "-0.015", -1}};
     for (const auto& b : boxes) {
         SCOPED_TRACE(std::string(b.from) + " " + b.to + " " + b.step);
         const IntervalCandidate candidate = ComputeIntervalTable(table, b.from, b.to, b.step);
@@ -133,12 +149,21 @@ TEST(QueryNumbersTest, IntervalGivesTheTableWindowsRowsAndFileBytes) {
                            b.step, "--format", format});
         };
         EXPECT_EQ(run("window-csv"), IntervalCsvText(candidate.plan, *committed));
+        if (b.decimals < 0)
+            continue;
+        const std::string csv = run("csv");
+        const std::vector<std::string> lines = BodyLines(csv, 1);
+        ASSERT_EQ(lines.size(), static_cast<std::size_t>(candidate.plan.lastRow + 1));
         Rows expected;
         for (int row = 0; row <= candidate.plan.lastRow; ++row) {
-            const IntervalRowValues& v = candidate.rows[static_cast<std::size_t>(row)];
-            expected.push_back({RowEnergyMeV(candidate.plan, row), v.collision, v.radiative});
+            const std::string energy = DecimalEnergy(b.from, b.step, row, b.decimals);
+            EXPECT_EQ(lines[static_cast<std::size_t>(row)].substr(0, energy.size() + 1),
+                      energy + ",");
+            const std::vector<double> q = Values(*InterpolateAtEnergy(table, ReadNumber(energy)));
+            expected.push_back({q[0], q[1], q[2]});
         }
-        EXPECT_EQ(Bits(NumberRows(run("csv"), 1)), Bits(expected));
+        EXPECT_EQ(Bits(NumberRows(csv, 1)), Bits(expected));
+        EXPECT_EQ(Bits(JsonRows(run("json"))), Bits(expected));
     }
 }
 

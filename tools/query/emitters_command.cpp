@@ -13,13 +13,11 @@
 #include "core/number_format.h"
 #include "core/positron_emitters.h"
 #include "query/emitters_table.h"
-#include "query/number_list.h"
+#include "query/fd_output.h"
+#include "query/message_text.h"
 #include "query/query_error.h"
 #include "query/query_material.h"
-
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "unknown"
-#endif
+#include "velmora_version.h"
 
 namespace velmora::query {
 namespace {
@@ -485,21 +483,21 @@ int RunEmitters(std::span<const std::string> args, std::ostream& out, std::ostre
         if (options.query.help) {
             text = kHelp;
         } else if (options.query.version) {
-            text = "velmora-query " VELMORA_VERSION "\n";
+            text = std::string("velmora-query ") + kVelmoraVersion + "\n";
         } else {
             text = EmittersOutput(options, env, err);
         }
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         if (!out.flush()) {
-            err << "velmora-query: the output cannot be written\n";
+            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
             return kExitIoFailure;
         }
         return kExitSuccess;
     } catch (const QueryError& e) {
-        err << "velmora-query: " << e.what() << "\n";
+        err << "velmora-query: " << PrintableText(e.what()) << "\n";
         return e.Status();
     } catch (const std::exception& e) {
-        err << "velmora-query: unexpected error: " << e.what() << "\n";
+        err << "velmora-query: unexpected error: " << PrintableText(e.what()) << "\n";
         return kExitIoFailure;
     }
 }
