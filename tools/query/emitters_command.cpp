@@ -256,17 +256,14 @@ std::vector<const Nuclide*> ChosenNuclides(const EmittersOptions& o, const Nucli
 std::string JsonHead(const TableHead& head, const NumberStyle& style) {
     std::string text = "{\n  \"material\": " + JsonString(head.material) +
                        ",\n  \"file\": " + JsonString(head.file) + ",\n  \"particle\": \"" +
-                       std::string(ParticleWord(head.particle.value_or(Particle::kPositron))) +
-                       "\",\n  \"density_g_cm3\": ";
+                       std::string(ParticleWord(head.particle)) + "\",\n  \"density_g_cm3\": ";
     AppendNumber(text, head.density, style);
     return text;
 }
 
 std::string Title(const TableHead& head) {
-    std::string title = head.material + " (";
-    if (head.particle) {
-        title += std::string(ParticleWord(*head.particle)) + "s, ";
-    }
+    const std::string title =
+        head.material + " (" + std::string(ParticleWord(head.particle)) + "s, ";
     return title + head.file + "), density " + NumberText(head.density) + " g/cm3\n";
 }
 
