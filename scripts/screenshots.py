@@ -29,6 +29,9 @@ TERMS = "Meaning of the term"
 MATERIAL_FILE = "Water liquid.stc"
 ROW_SHOWN = "4.000E+0"  # the table row selected in the main window's picture
 GRAPH_CAPTION = "  Water, liquid     Density = 1.000[g/cm3]     (S/ρ)"
+EMITTERS = "Positron emitters"
+EMITTERS_CAPTION = "(陽電子放出核種の飛程|Ranges of positron emitters)$"
+EMITTER_CHOSEN = 7  # Ga-68, marked on the graphs
 
 
 def user_folder(root, home, data):
@@ -127,6 +130,21 @@ class Shots:
             graph_left, _, graph_width, graph_height = ui.extents(graph)
             self.capture_area(main_left, main_top, graph_left + graph_width - main_left,
                               max(main_height, graph_height), "main-and-graph-windows.png")
+        with s.step("positron emitters with Ga-68 marked on the graphs"):
+            s.key("ctrl+e")  # in the main window, which has the focus
+            emitters = s.window(EMITTERS)
+            s.place_window(emitters, EMITTERS_CAPTION, 10, 10)
+            table = s.control(emitters, "Positron emitters and their csda ranges")
+            s.wait_for("keyboard focus in the nuclide table", lambda: ui.focused(table))
+            s.key(*["Down"] * EMITTER_CHOSEN)  # from the first row
+            s.move_to(1, 1190)
+            self.capture(EMITTERS_CAPTION, "emitters-window.png")
+            # Out of the graph window's way while it is taken, then back to be closed.
+            s.place_window(emitters, EMITTERS_CAPTION, 10, main_top + main_height + 20)
+            self.capture("Density = ", "graph-emitter-marks.png")
+            s.place_window(emitters, EMITTERS_CAPTION, 10, 10)
+            s.click(s.button(emitters, "Close"))
+            s.window_hidden(EMITTERS)
         with s.step("term window"):
             s.click(s.button(main, "Explanation of terms"))
             terms = s.window(TERMS)

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>velmora::EmittersWindow</name>
+    <message>
+        <source>陽電子放出核種の飛程</source>
+        <translation>Ranges of positron emitters</translation>
+    </message>
+    <message>
+        <source>核種</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>半減期</source>
+        <translation>Half-life</translation>
+    </message>
+    <message>
+        <source>陽電子
+/100壊変</source>
+        <translation>Positrons
+per 100 decays</translation>
+    </message>
+    <message>
+        <source>最大エネルギー
+MeV</source>
+        <translation>Endpoint
+MeV</translation>
+    </message>
+    <message>
+        <source>平均エネルギー
+MeV</source>
+        <translation>Mean energy
+MeV</translation>
+    </message>
+    <message>
+        <source>平均csda飛程
+g/cm2</source>
+        <translation>Mean csda range
+g/cm2</translation>
+    </message>
+    <message>
+        <source>平均csda飛程
+mm</source>
+        <translation>Mean csda range
+mm</translation>
+    </message>
+    <message>
+        <source>厚さ</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>選んだ核種の最大エネルギーと平均エネルギーを、グラフに紫の縦線で示します（右が最大、左が平均）。</source>
+        <translation>The chosen nuclide's endpoint and mean energies are marked on the graphs by magenta lines (the endpoint right, the mean left).</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>厚さは正の数 (mm) で入力して下さい</source>
+        <translation>Please type the thickness as a positive number of millimetres.</translation>
+    </message>
+    <message>
+        <source>あなたの核種リストは読み込めませんでした（同梱のリストを使います）：%1</source>
+        <translation>Your nuclide list was not read (the bundled list is used): %1</translation>
+    </message>
+    <message>
+        <source>主画面で物質を読み込むと、その物質での飛程を示します。</source>
+        <translation>Load a material in the main window to see the ranges in it.</translation>
+    </message>
+    <message>
+        <source>この物質の表からは %1 の飛程を求められません。</source>
+        <translation>The table of this material cannot give the ranges of %1.</translation>
+    </message>
+    <message>
+        <source>* あなたの核種リスト %1 から</source>
+        <translation>* from your nuclide list %1</translation>
+    </message>
+    <message>
+        <source>%1（密度 %2 g/cm3、陽電子の csda 飛程）</source>
+        <translation>%1 (density %2 g/cm3, csda ranges of positrons)</translation>
+    </message>
+    <message>
+        <source>%1 mm を超える
+割合 %</source>
+        <translation>Beyond %1 mm
+%</translation>
+    </message>
+    <message>
+        <source>csda 飛程は道のりで深さではないため、この割合は厚さ %1 mm を通り抜ける陽電子の割合の上限です。</source>
+        <translation>The csda range is a path length, not a depth: this share is an upper bound on the positrons that get through %1 mm.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ExitSignPicture</name>
     <message>
         <source>非常口</source>
@@ -101,6 +192,10 @@
     <message>
         <source>Draws the electron curves dashed beside the positron curves.</source>
         <translation>Draws the electron curves dashed beside the positron curves.</translation>
+    </message>
+    <message>
+        <source>Positron emitters...</source>
+        <translation>Positron emitters...</translation>
     </message>
 </context>
 <context>

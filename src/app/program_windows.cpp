@@ -8,10 +8,15 @@
 // window, to the term window and to the equal-interval table window.
 #include "app/program_windows.h"
 
+#include <QAction>
+#include <filesystem>
 #include <memory>
 
+#include "app/data_folder.h"
 #include "core/interval_table.h"
 #include "core/material_table.h"
+#include "core/positron_emitters.h"
+#include "emitters_window/emitters_window.h"
 #include "graph/graph_window.h"
 #include "info_windows/reference_window.h"
 #include "info_windows/term_window.h"
@@ -29,6 +34,7 @@ std::unique_ptr<GraphWindow> g_graph;
 std::unique_ptr<ReferenceWindow> g_references;
 std::unique_ptr<TermWindow> g_terms;
 std::unique_ptr<IntervalTableWindow> g_intervalTable;
+std::unique_ptr<EmittersWindow> g_emitters;
 
 // Gap in pixels between the main window and the graph window beside it.
 constexpr int kGraphWindowGap = 8;
@@ -42,6 +48,9 @@ void GoBackToTitle() {
     }
     if (g_terms) {
         g_terms->Hide();
+    }
+    if (g_emitters && g_emitters->isVisible()) {
+        g_emitters->onClose();
     }
     mainWindow().Hide();
 }
@@ -85,8 +94,12 @@ MainWindow& mainWindow() {
     if (!g_main) {
         g_main = std::make_unique<MainWindow>();
         MainWindow& main = *g_main;
-        QObject::connect(&main, &MainWindow::materialLoaded,
-                         [] { graphWindow().DrawMaterial(SharedMaterialTable()); });
+        QObject::connect(&main, &MainWindow::materialLoaded, [] {
+            graphWindow().DrawMaterial(SharedMaterialTable());
+            if (g_emitters) {
+                g_emitters->ShowMaterial(SharedMaterialTable());
+            }
+        });
         QObject::connect(&main, &MainWindow::valuesShown, [](const QuantitiesAtEnergy& values) {
             GraphWindow& graph = graphWindow();
             graph.MoveCursor(CursorPositionsOf(values));
@@ -96,6 +109,11 @@ MainWindow& mainWindow() {
         QObject::connect(&main, &MainWindow::termsRequested, [] { termWindow().Show(); });
         QObject::connect(&main, &MainWindow::intervalTableRequested,
                          [] { intervalTableWindow().PresetAndShow(); });
+        // A shortcut only: the main window's designed layout has no place for another button.
+        auto* emitters = new QAction(&main);
+        emitters->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        main.addAction(emitters);
+        QObject::connect(emitters, &QAction::triggered, [] { emittersWindow().ShowAndMark(); });
         main.Load();
     }
     return *g_main;
@@ -107,6 +125,8 @@ GraphWindow& graphWindow() {
         GraphWindow& graph = *g_graph;
         QObject::connect(&graph, &GraphWindow::rowPointedAt,
                          [](int row) { mainWindow().SelectTableRow(row); });
+        QObject::connect(&graph, &GraphWindow::emittersRequested,
+                         [] { emittersWindow().ShowAndMark(); });
         // Beside the main window, so that its values stay readable while the pointer runs along a
         // graph.
         graph.firstPosition = [&graph] {
@@ -142,6 +162,33 @@ IntervalTableWindow& intervalTableWindow() {
     return *g_intervalTable;
 }
 
+EmittersWindow& emittersWindow() {
+    if (!g_emitters) {
+        const QString userFolder = UserDataFolder();
+        const std::filesystem::path userFile = userFolder.isEmpty()
+                                                   ? std::filesystem::path()
+                                                   : UserNuclideFile(userFolder.toStdString());
+        g_emitters = std::make_unique<EmittersWindow>(
+            userFile.empty() ? NuclideList{BundledNuclides(), std::nullopt}
+                             : NuclidesWithUserFile(userFile),
+            QString::fromStdString(userFile.string()));
+        EmittersWindow& emitters = *g_emitters;
+        QObject::connect(&emitters, &EmittersWindow::nuclideChosen,
+                         [](double endpointMeV, double meanMeV) {
+                             if (g_graph) {
+                                 g_graph->MarkEmitterEnergies(endpointMeV, meanMeV);
+                             }
+                         });
+        QObject::connect(&emitters, &EmittersWindow::nuclideCleared, [] {
+            if (g_graph) {
+                g_graph->HideEmitterMarks();
+            }
+        });
+        emitters.ShowMaterial(SharedMaterialTable());
+    }
+    return *g_emitters;
+}
+
 bool TitleWindowExists() {
     return g_title != nullptr;
 }
@@ -160,8 +207,12 @@ bool TermWindowExists() {
 bool IntervalTableWindowExists() {
     return g_intervalTable != nullptr;
 }
+bool EmittersWindowExists() {
+    return g_emitters != nullptr;
+}
 
 void ResetProgramState() {
+    g_emitters.reset();
     g_intervalTable.reset();
     g_graph.reset();
     g_terms.reset();

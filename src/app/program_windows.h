@@ -4,6 +4,7 @@
 
 namespace velmora {
 
+class EmittersWindow;
 class GraphWindow;
 class IntervalTableWindow;
 class MainWindow;
@@ -17,6 +18,7 @@ GraphWindow& graphWindow();
 ReferenceWindow& referenceWindow();
 TermWindow& termWindow();
 IntervalTableWindow& intervalTableWindow();
+EmittersWindow& emittersWindow();  // follows the material loaded in the main window
 
 // Whether a window exists yet, without creating it.
 bool TitleWindowExists();
@@ -25,6 +27,7 @@ bool GraphWindowExists();
 bool ReferenceWindowExists();
 bool TermWindowExists();
 bool IntervalTableWindowExists();
+bool EmittersWindowExists();
 
 // Destroys every window and empties the shared tables, as at the start of a run (for tests, and
 // before the application object goes at the end of a run).

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
+#include "core/interpolation.h"
 #include "graph/graph_geometry.h"
 #include "toolkit/fonts.h"
 #include "toolkit/line_control.h"
@@ -17,6 +18,7 @@ const QColor kWhite(255, 255, 255);
 const QColor kLightCyan(0, 255, 255);
 const QColor kLightYellow(255, 255, 0);
 const QColor kLightRed(255, 0, 0);
+const QColor kLightMagenta(255, 0, 255);  // the emitter marks; no curve or cursor line has it
 
 // Navy surface, white text and lines where no colour is given, Times New Roman.
 void StyleGraph(PictureBox& box) {
@@ -30,6 +32,7 @@ void StyleGraph(PictureBox& box) {
 GraphWindow::GraphWindow() : Window(QString(), 8160, 11145) {
     CreateGraphs();
     CreateCursorLines();
+    CreateEmitterMarks();
     CreateContextMenu();
 }
 
@@ -75,6 +78,11 @@ void GraphWindow::CreateContextMenu() {
     connect(saveAction, &QAction::triggered, this, [this] { SaveGraphsAs(); });
     copyAction = contextMenu->addAction(tr("Copy table"));
     connect(copyAction, &QAction::triggered, this, [this] { CopyTable(); });
+    contextMenu->addSeparator();
+    emittersAction = contextMenu->addAction(tr("Positron emitters..."));
+    emittersAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addAction(emittersAction);  // the shortcut works without the menu
+    connect(emittersAction, &QAction::triggered, this, [this] { emit emittersRequested(); });
     UpdateContextMenu();
 }
 
@@ -115,6 +123,32 @@ void GraphWindow::CreateCursorLines() {
     rangeEnergyLine = &rangeGraph->AddLine(kLightCyan, 0.0f, 13.75f, 0.0f, 0.0f);
     rangeLine = &rangeGraph->AddLine(kLightYellow, 0.0f, 0.0f, 11.5f, 0.0f);
     SetCursorVisible(false);
+}
+
+void GraphWindow::CreateEmitterMarks() {
+    const auto vertical = [](PictureBox& graph, float top) {
+        return &graph.AddLine(kLightMagenta, 0.0f, top, 0.0f, 0.0f);
+    };
+    emitterLines = {vertical(*stoppingPowerGraph, 13.76f), vertical(*stoppingPowerGraph, 13.76f),
+                    vertical(*rangeGraph, 13.75f), vertical(*rangeGraph, 13.75f)};
+    HideEmitterMarks();
+}
+
+void GraphWindow::MarkEmitterEnergies(double endpointMeV, double meanMeV) {
+    const float endpointX = static_cast<float>(CursorX(endpointMeV));
+    const float meanX = static_cast<float>(CursorX(meanMeV));
+    for (std::size_t k = 0; k < emitterLines.size(); ++k) {
+        const float x = k % 2 == 0 ? endpointX : meanX;
+        emitterLines[k]->SetX1(x);
+        emitterLines[k]->SetX2(x);
+        emitterLines[k]->SetVisible(true);
+    }
+}
+
+void GraphWindow::HideEmitterMarks() {
+    for (LineControl* line : emitterLines) {
+        line->SetVisible(false);
+    }
 }
 
 void GraphWindow::MoveCursor(const CursorPositions& at) {

@@ -49,6 +49,8 @@ class GraphWindow : public Window {
     QAction* compareAction = nullptr;
     QAction* saveAction = nullptr;
     QAction* copyAction = nullptr;
+    // Opens the positron-emitters window (also Ctrl+E while the graph window is active).
+    QAction* emittersAction = nullptr;
 
     // Turns the dashed electron curves on or off and draws the graphs again; the cursor lines
     // stay as they are.
@@ -69,6 +71,14 @@ class GraphWindow : public Window {
     // Shows or hides the six cursor lines, in the same order.
     void SetCursorVisible(bool visible);
 
+    // Marks of a positron emitter in a colour of their own (light magenta), apart from the cursor
+    // lines: a vertical line at its endpoint energy and one at its mean energy on both graphs.
+    // They stay where they are when a material is drawn, until hidden.
+    void MarkEmitterEnergies(double endpointMeV, double meanMeV);
+    void HideEmitterMarks();
+    // The upper graph's endpoint and mean lines, then the lower graph's.
+    std::array<LineControl*, 4> emitterLines{};
+
     // Read-out for a pointer move to (x, y), user coordinates of the graph under it: snaps to the
     // row of the table drawn last whose energy lies nearest, moves the cursor lines there and
     // announces the row. Outside the plot frame it hides the lines instead.
@@ -77,11 +87,14 @@ class GraphWindow : public Window {
   signals:
     // The pointer on a graph snapped to this row (1..81) of the table.
     void rowPointedAt(int row);
+    // The user asked for the positron-emitters window.
+    void emittersRequested();
 
   private:
     void CreateGraphs();
     void CreateCursorLines();
     void CreateContextMenu();
+    void CreateEmitterMarks();
     // The six cursor lines in their order: the upper graph's four, then the lower graph's two.
     std::array<LineControl*, 6> CursorLines() const;
     void UpdateContextMenu();

@@ -6,7 +6,7 @@
 #   web            the WebAssembly bindings: the core only (no Qt, toolkit, window, app or tool)
 #   python         the core and pybind11 only
 # Run as: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake; fails naming each wrong include.
-set(window_folders main_window graph interval_table info_windows)
+set(window_folders main_window graph interval_table info_windows emitters_window)
 set(failures "")
 
 # Appends to failures every include of a file under folder that matches the regular expression.

@@ -17,6 +17,7 @@ Subcommands:
   energy-for-range MATERIAL [RANGE...]    the energy whose csda range is RANGE (g/cm2)
   interval MATERIAL --from A --to B --step S
                                           the equal-interval table of the table window (MeV)
+  emitters MATERIAL [NUCLIDE...]          how far the positrons of PET nuclides travel
   velmora-query SUBCOMMAND --help tells more about each and lists its options.
 )";
 

@@ -16,12 +16,14 @@
 #include "core/sequential_reader.h"
 #include "query/decimal_energies.h"
 #include "query/element_symbols.h"
+#include "query/emitters_command.h"
 #include "query/fd_output.h"
 #include "query/large_buffer.h"
 #include "query/message_text.h"
 #include "query/number_list.h"
 #include "query/parallel.h"
 #include "query/query_error.h"
+#include "query/query_material.h"
 #include "query/query_options.h"
 #include "query/query_output.h"
 #include "velmora_version.h"
@@ -725,8 +727,16 @@ void RunMaterials(const QueryOptions& options, std::ostream& out, const QueryEnv
 
 }  // namespace
 
+QueryMaterial FindQueryMaterial(const QueryOptions& options, const QueryEnvironment& env) {
+    Material material = LoadMaterial(options, env);
+    return {HeadOf(material), std::move(material.table)};
+}
+
 int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& out,
              std::ostream& err, const QueryEnvironment& environment) {
+    if (!args.empty() && args.front() == "emitters") {
+        return RunEmitters(args.subspan(1), out, err, environment);
+    }
     try {
         const QueryOptions options = ParseQueryOptions(args);
         if (options.help) {
