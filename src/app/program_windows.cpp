@@ -10,8 +10,10 @@
 
 #include <memory>
 
+#include "core/cursor_positions.h"
 #include "core/interval_table.h"
 #include "core/material_table.h"
+#include "core/shared_tables.h"
 #include "graph/graph_window.h"
 #include "info_windows/reference_window.h"
 #include "info_windows/term_window.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/material_file.h"
-#include "core/material_table.h"
+#include "material_file.h"
+#include "material_table.h"
 
 namespace velmora {
 

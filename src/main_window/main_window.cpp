@@ -6,6 +6,7 @@
 #include "core/material_file.h"
 #include "core/material_table.h"
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "toolkit/message_box.h"
 #include "toolkit/text_files.h"
 
