@@ -1,9 +1,11 @@
 # Installation layout and the Debian package.
 
-# The positron tables the material lists read, and the electron tables of the same materials.
+# The positron tables the material lists read, and the electron tables of the same materials: a
+# component of their own, which a program built on the core library may install without the
+# windows (the Debian package holds every component).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/p_QRV ${PROJECT_SOURCE_DIR}/data/p_STC
                   ${PROJECT_SOURCE_DIR}/data/e_QRV ${PROJECT_SOURCE_DIR}/data/e_STC
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data COMPONENT Data)
 
 # The manual pages, compressed as Debian installs them.
 set(velmora_man_pages ${PROJECT_SOURCE_DIR}/docs/velmora.1 ${PROJECT_SOURCE_DIR}/docs/velmora-query.1)

@@ -1,11 +1,12 @@
 // The flow of a run: which window is created when, and what each user request leads to.
 //
 // The title window comes first. Its start button brings up the main window, started afresh; its
-// reference button shows the data-reference window; its exit sign ends the program. In the main
-// window a chosen file's head shows at once and OK loads the table, which the graph window draws;
-// a typed energy or a chosen table row is marked by the graph window's cursor lines, and a pointer
-// on a graph chooses the table row under it. The main window's buttons lead back to the title
-// window, to the term window and to the equal-interval table window.
+// reference button shows the data-reference window; its exit sign ends the program, and so does its
+// close box unless the main window is on screen. In the main window a chosen file's head shows at
+// once and OK loads the table, which the graph window draws; a typed energy or a chosen table row
+// is marked by the graph window's cursor lines, and a pointer on a graph chooses the table row
+// under it. The main window's buttons lead back to the title window, to the term window and to
+// the equal-interval table window; its close box ends the program.
 #include "app/program_windows.h"
 
 #include <memory>
@@ -78,6 +79,7 @@ TitleWindow& titleWindow() {
         });
         QObject::connect(&title, &TitleWindow::referencesRequested,
                          [] { referenceWindow().Show(); });
+        QObject::connect(&title, &TitleWindow::exitRequested, [] { End(); });
         title.onClose = [] { CloseTitleWindow(); };
     }
     return *g_title;
@@ -98,6 +100,8 @@ MainWindow& mainWindow() {
         QObject::connect(&main, &MainWindow::termsRequested, [] { termWindow().Show(); });
         QObject::connect(&main, &MainWindow::intervalTableRequested,
                          [] { intervalTableWindow().PresetAndShow(); });
+        // Closing the main window by its frame ends the program.
+        main.onClose = [] { End(); };
         main.Load();
     }
     return *g_main;

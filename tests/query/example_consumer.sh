@@ -81,10 +81,11 @@ $expected"
 "$work/build/stopping_power" "$source_dir/README.md" 1 0.5 2> "$work/refusal" && fail "README.md read as a table"
 grep -q 'README.md", line 4' "$work/refusal" || fail "no reader's message: $(cat "$work/refusal")"
 
-# The whole installation beside the library: the example's own test reads the tables through the
-# package's Velmora_DATA_DIR.
-cmake --install "$build" --prefix "$prefix" > "$work/install-all.log" ||
-    { cat "$work/install-all.log"; fail "cmake --install of everything"; }
+# The tables beside the library: the example's own test reads them through the package's
+# Velmora_DATA_DIR.
+cmake --install "$build" --prefix "$prefix" --component Data > "$work/install-data.log" ||
+    { cat "$work/install-data.log"; fail "cmake --install of the tables"; }
+[ -f "$prefix/share/velmora/data/p_STC/Water liquid.stc" ] || fail "the Data component lacks the tables"
 ctest --test-dir "$work/build" --output-on-failure > "$work/ctest.log" 2>&1 ||
     { cat "$work/ctest.log"; fail "the example's test did not find the tables by Velmora_DATA_DIR"; }
 
