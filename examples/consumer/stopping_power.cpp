@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The file is read and checked completely, as the main window's OK button does.
-    const velmora::ParseResult<velmora::MaterialTable> loaded = velmora::LoadMaterialTable(MaterialPath(argv[1]));
+    const velmora::ParseResult<velmora::MaterialTable> loaded =
+        velmora::LoadMaterialTable(MaterialPath(argv[1]));
     if (!loaded) {
         std::cerr << loaded.error.Message() << "\n";
         return 1;

@@ -3,6 +3,8 @@
 
 namespace velmora {
 
-std::filesystem::path InstalledDataFolder() { return VELMORA_INSTALLED_DATA_DIR; }
+std::filesystem::path InstalledDataFolder() {
+    return VELMORA_INSTALLED_DATA_DIR;
+}
 
 }  // namespace velmora
