@@ -12,19 +12,22 @@ set(velmora_man_pages ${PROJECT_SOURCE_DIR}/docs/velmora.1 ${PROJECT_SOURCE_DIR}
 if(TARGET velmora-tablegen)
     list(APPEND velmora_man_pages ${PROJECT_SOURCE_DIR}/docs/velmora-tablegen.1)
 endif()
-set(velmora_compressed_man_pages)
+# velmora_gzip(SOURCE OUTPUT): OUTPUT made from SOURCE at build time, compressed as Debian wants
+# (-9; -n leaves out the name and time, so that the same text always gives the same bytes).
+set(velmora_compressed_files)
+function(velmora_gzip source output)
+    get_filename_component(folder ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+                       COMMAND sh -c "gzip -9 -n -c \"$0\" > \"$1\"" ${source} ${output}
+                       DEPENDS ${source} VERBATIM)
+    set(velmora_compressed_files ${velmora_compressed_files} ${output} PARENT_SCOPE)
+endfunction()
 foreach(page ${velmora_man_pages})
     get_filename_component(page_name ${page} NAME)
-    set(compressed ${PROJECT_BINARY_DIR}/man/${page_name}.gz)
-    # -n leaves out the name and time, so that the same page always gives the same bytes.
-    add_custom_command(OUTPUT ${compressed}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-                       COMMAND sh -c "gzip -9 -n -c \"$0\" > \"$1\"" ${page} ${compressed}
-                       DEPENDS ${page} VERBATIM)
-    list(APPEND velmora_compressed_man_pages ${compressed})
+    velmora_gzip(${page} ${PROJECT_BINARY_DIR}/man/${page_name}.gz)
+    install(FILES ${PROJECT_BINARY_DIR}/man/${page_name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(velmora_man_pages ALL DEPENDS ${velmora_compressed_man_pages})
-install(FILES ${velmora_compressed_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/data/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/data OPTIONAL)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/velmora.desktop
@@ -33,7 +36,18 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/velmora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NOTICE ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/NOTICE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+# Debian's copyright file: the program's licence, then the notices of the works it includes.
+file(READ ${PROJECT_SOURCE_DIR}/NOTICE VELMORA_NOTICE)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The package's maintainer, named in its control file and its changelog.
+set(VELMORA_PACKAGE_CONTACT "Velmora developers <velmora@example.org>"
+    CACHE STRING "Maintainer of the Debian package: Name <address>")
+# The changelog a Debian package carries (changelog.gz, as the package is Debian's own format).
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
+velmora_gzip(${PROJECT_BINARY_DIR}/changelog ${PROJECT_BINARY_DIR}/doc/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+add_custom_target(velmora_compressed_files ALL DEPENDS ${velmora_compressed_files})
 
 # The core library for other programs: static library, headers under include/velmora/core and a
 # CMake package, so that find_package(Velmora) gives Velmora::core.
@@ -72,9 +86,20 @@ if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
 endif()
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora developers")
-set(CPACK_PACKAGE_CONTACT "Velmora developers <velmora@localhost>")
+set(CPACK_PACKAGE_CONTACT "${VELMORA_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Mass stopping powers and csda ranges of positrons in elements and compounds")
+# The extended description, one leading blank per line as Debian's control format wants it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+ Velmora shows the tabulated collision, radiative and total mass stopping
+ powers and csda ranges of positrons from 0.01 MeV to 1000 MeV in 98 elements
+ and 180 compounds and mixtures, draws them on log-log graphs, reads them at any
+ energy and saves tables at equally spaced energies as CSV files. Electron
+ tables of the same materials are included for comparison.
+ .
+ The package also holds velmora-query, the same look-ups from the command line,
+ velmora-tablegen, which makes tables for materials of one's own, and the core
+ library with its headers and CMake package for C++ programs.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
