@@ -102,18 +102,18 @@ build_commands="$(grep -v -E '^apt(-get)? install ' <<< "$readme_block")"
 (cd "$clone" && bash -euo pipefail -c "$build_commands") > "$work/readme-build.log" 2>&1 ||
     { tail -n 60 "$work/readme-build.log"; fail "the README's build commands failed"; }
 read -r -a install_words <<< "$(sed 's/#.*//' <<< "$install_line")"
-(cd "$clone" && shopt -s nullglob && apt-get install --simulate "${install_words[@]:2}") \
-    > "$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt cannot install: $install_line"; }
-grep -q '^Inst velmora ' "$work/apt.log" || { cat "$work/apt.log"; fail "apt would not install velmora"; }
 debs=()
 for word in "${install_words[@]:2}"; do
-    # shellcheck disable=SC2206  # the README's glob is meant to expand
+    # shellcheck disable=SC2206  # the README's glob is meant to expand, as the shell would
     debs+=($clone/$word)
 done
 if [ "${#debs[@]}" -ne 1 ] || [ ! -f "${debs[0]}" ]; then
     fail "the install command names not exactly one .deb: ${debs[*]}"
 fi
 deb="${debs[0]}"
+apt-get install --simulate "$deb" > "$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log"; fail "apt cannot install: $install_line"; }
+grep -q '^Inst velmora ' "$work/apt.log" || { cat "$work/apt.log"; fail "apt would not install velmora"; }
 
 step "lintian"
 lintian --fail-on error "$deb" > "$work/lintian.log" 2>&1 ||
