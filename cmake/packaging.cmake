@@ -89,17 +89,17 @@ set(CPACK_PACKAGE_VENDOR "Velmora developers")
 set(CPACK_PACKAGE_CONTACT "${VELMORA_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Mass stopping powers and csda ranges of positrons in elements and compounds")
-# The extended description, one leading blank per line as Debian's control format wants it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Velmora shows the tabulated collision, radiative and total mass stopping
- powers and csda ranges of positrons from 0.01 MeV to 1000 MeV in 98 elements
- and 180 compounds and mixtures, draws them on log-log graphs, reads them at any
- energy and saves tables at equally spaced energies as CSV files. Electron
- tables of the same materials are included for comparison.
- .
- The package also holds velmora-query, the same look-ups from the command line,
- velmora-tablegen, which makes tables for materials of one's own, and the core
- library with its headers and CMake package for C++ programs.")
+# The extended description; CPack puts the summary above it and indents it as Debian's control
+# format wants (an empty line becomes the paragraph separator " .").
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora shows the tabulated collision, radiative and total mass
+stopping powers and csda ranges of positrons from 0.01 MeV to 1000 MeV in
+98 elements and 180 compounds and mixtures, draws them on log-log graphs,
+reads them at any energy and saves tables at equally spaced energies as
+CSV files. Electron tables of the same materials come with it.
+
+The package also holds velmora-query, the same look-ups from the command
+line, velmora-tablegen, which makes tables for materials of one's own,
+and the core library with its headers and CMake package for C++ programs.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
