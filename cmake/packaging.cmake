@@ -110,3 +110,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-motoya-l-maruberi")
 include(CPack)
+
+# The web edition's static site, when it has been built (scripts/web --build-only, which needs
+# emscripten): served from share/velmora/web by any static web server.
+set(VELMORA_WEB_SITE "${PROJECT_SOURCE_DIR}/build/web/site" CACHE PATH "The built web edition to install")
+install(DIRECTORY "${VELMORA_WEB_SITE}/" DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/web OPTIONAL)

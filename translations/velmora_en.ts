@@ -118,10 +118,6 @@
         <translation>The energy interval must not be zero.</translation>
     </message>
     <message>
-        <source>The start and end energies must be greater than 0 MeV.</source>
-        <translation>The start and end energies must be greater than 0 MeV.</translation>
-    </message>
-    <message>
         <source>Every energy of the table must be greater than 0 MeV (row %1 of the table would be at %2 MeV).</source>
         <translation>Every energy of the table must be greater than 0 MeV (row %1 of the table would be at %2 MeV).</translation>
     </message>

@@ -39,11 +39,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     const velmora::MaterialTable& table = *loaded.value;
-    const double energy = velmora::ReadNumber(argv[2]);
+    // Each argument must be one whole number: "1,5" or "1.5MeV" is refused, not read in part.
+    const std::optional<double> energy = velmora::ParseNumber(argv[2]);
+    const std::optional<double> range = velmora::ParseNumber(argv[3]);
+    if (!energy || !range) {
+        std::cerr << "not a number: " << (energy ? argv[3] : argv[2]) << "\n";
+        return 2;
+    }
     const std::optional<velmora::QuantitiesAtEnergy> q =
-        velmora::InterpolateAtEnergy(table, energy);
-    const std::optional<double> found =
-        velmora::EnergyForCsdaRange(table, velmora::ReadNumber(argv[3]));
+        velmora::InterpolateAtEnergy(table, *energy);
+    const std::optional<double> found = velmora::EnergyForCsdaRange(table, *range);
     if (!q || !found) {
         std::cerr << "the energy or the range lies outside the table of " << table.MaterialName
                   << "\n";

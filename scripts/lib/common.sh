@@ -23,6 +23,18 @@ VELMORA_TEST_PACKAGES=(
     clang libclang-rt-14-dev
 )
 
+# The web edition: emscripten for the core in WebAssembly, the header-only number libraries it
+# needs there (also built into a native comparison test), Node and npm for the site's build and
+# its browser tests, Debian's Chromium as the browser.
+VELMORA_WEB_PACKAGES=(
+    emscripten libfast-float-dev libfmt-dev nodejs chromium python3
+)
+
+# npm: Debian's package, unless the installed Node brings its own.
+velmora_install_npm() {
+    command -v npm > /dev/null || velmora_install_packages npm
+}
+
 # Installs whichever of the given packages are missing, with sudo when not root.
 velmora_install_packages() {
     local missing=()
@@ -53,4 +65,16 @@ velmora_build() {
         cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja "$@"
     fi
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Builds the web edition into build/web (the WebAssembly module) and build/web/site (the site).
+velmora_build_web() {
+    local dir="$VELMORA_ROOT/build/web"
+    # The emscripten tools need Debian's Node modules (acorn) whatever node is first on PATH.
+    export NODE_PATH=/usr/share/nodejs
+    if [ ! -f "$dir/build.ninja" ]; then
+        emcmake cmake -S "$VELMORA_ROOT/web" -B "$dir" -G Ninja > /dev/null
+    fi
+    cmake --build "$dir" -j "$(nproc)"
+    node "$VELMORA_ROOT/web/tools/build-site.mjs" "$dir" "$dir/site"
 }

@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <cstring>
 
 #include "app/data_folder.h"
 #include "app/language.h"
 #include "app/program_windows.h"
 #include "info_windows/title_window.h"
 #include "toolkit/program.h"
+#include "velmora_version.h"
 
 namespace {
 
@@ -21,6 +23,13 @@ QStringList BundledDataFolders() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before any window or display is needed, as the command-line programs answer it.
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::printf("velmora %s\n", velmora::kVelmoraVersion);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Before any window exists, so that every text is created in the chosen language.

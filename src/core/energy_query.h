@@ -19,7 +19,8 @@ struct QuantitiesAtEnergy {
     double csdaRange = 0.0;  // g/cm2
 };
 
-// The four quantities at energyMeV by one row search and log-log interpolation in each column.
+// The four quantities at energyMeV by one row search and log-log interpolation in each column;
+// at a tabulated energy they are that row's values exactly, as TabulatedRow gives them.
 // Refuses (nullopt) an energy outside 0.01..1000 MeV, NaN, and an energy above the table's last
 // energy, where there is no pair of rows to interpolate between; below the table's first energy
 // it extrapolates along rows 1 and 2.

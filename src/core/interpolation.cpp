@@ -47,6 +47,14 @@ double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, 
           energyMeV > 0.0)) {
         return kNotANumber;
     }
+    // At a tabulated energy the row's own value, not its exp(ln(...)), which may differ in the
+    // last bit.
+    if (energyMeV == upperEnergy) {
+        return upperValue;
+    }
+    if (energyMeV == lowerEnergy) {
+        return lowerValue;
+    }
     // The order of these steps is fixed: every caller must get the same bits for the same input.
     const double a = std::log(upperValue);
     const double b = std::log(lowerValue);

@@ -16,7 +16,8 @@ int FindUpperRow(const MaterialTable& table, double energyMeV);
 
 // Value of one column at energyMeV on the straight line through rows i-1 and i in the plane of
 // natural logarithms, evaluated in a fixed order so that every caller gets bit-identical results.
-// Below row 1 it extrapolates along rows 1 and 2. Takes no logarithm of a non-positive number:
+// At the energy of row i-1 or i it gives that row's value exactly. Below row 1 it extrapolates
+// along rows 1 and 2. Takes no logarithm of a non-positive number:
 // an upperRow outside 2..81 (kEnergyAboveTable included), an energy that is not positive, or a
 // non-positive value or energy in the two rows gives NaN, which callers must refuse beforehand.
 double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,

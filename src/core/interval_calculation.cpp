@@ -22,8 +22,6 @@ constexpr const char* kTooLarge = QT_TRANSLATE_NOOP(
     "velmora::IntervalCalculation", "The energies entered are too large to compute with.");
 constexpr const char* kZeroInterval =
     QT_TRANSLATE_NOOP("velmora::IntervalCalculation", "The energy interval must not be zero.");
-constexpr const char* kNotPositive = QT_TRANSLATE_NOOP(
-    "velmora::IntervalCalculation", "The start and end energies must be greater than 0 MeV.");
 // A row's refusal ends with the row (from 1) and its energy in MeV; the one above the table names
 // the table's last energy first.
 constexpr const char* kRowNotPositive =
@@ -50,7 +48,9 @@ constexpr char kListValuePattern[] = "  0.0000E+00";
 constexpr char kCsvFieldPattern[] = " 0.0000E+00";
 constexpr char kCsvHeader[] = "MeV, Collision, Radiate\r\n";
 
-// The typed boxes in keV, or the reason they cannot make a table.
+// The typed boxes in keV, or the reason they cannot make a table. Their signs are not refused
+// here: only a row that is computed and lies at or below 0 MeV is (10 to 0 by -3 gives 10, 7, 4
+// and 1 MeV; 10 to -1 by 1 gives no row at all).
 std::optional<MessageTemplate> ReadPlanInputs(std::string_view startText, std::string_view endText,
                                               std::string_view intervalText, IntervalPlan& plan) {
     plan.startKeV = ReadNumber(startText) * kKeVPerMeV;
@@ -62,9 +62,6 @@ std::optional<MessageTemplate> ReadPlanInputs(std::string_view startText, std::s
     }
     if (plan.stepKeV == 0.0) {
         return Refusal(kZeroInterval);
-    }
-    if (plan.startKeV <= 0.0 || plan.endKeV <= 0.0) {
-        return Refusal(kNotPositive);
     }
     return std::nullopt;
 }

@@ -52,9 +52,10 @@ struct IntervalCandidate {
 
 // Reads the start, end and interval texts (MeV), caps the table at 5000 intervals and computes
 // every row from the material table. Refuses, without any partial result, inputs that are not
-// finite after conversion to keV, an interval of zero, a start or end of 0 MeV or below, and any
-// row whose energy is not positive, lies above the table's last energy, or gives a stopping power
-// that is not a positive finite number.
+// finite after conversion to keV, an interval of zero, and any row whose energy is not positive,
+// lies above the table's last energy, or gives a stopping power that is not a positive finite
+// number. A start or end at or below 0 MeV is refused only through such a row: a table without
+// rows (lastRow -1) is no refusal.
 IntervalCandidate ComputeIntervalTable(const MaterialTable& material, std::string_view startText,
                                        std::string_view endText, std::string_view intervalText);
 

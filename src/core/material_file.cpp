@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/portable_numbers.h"
 #include "core/sequential_reader.h"
 
 namespace velmora {
@@ -70,7 +71,8 @@ std::optional<std::string> NumberFault(std::string_view field, double& value) {
         return quoted() + " is not a number";
     }
     std::string_view digits = field.front() == '+' ? field.substr(1) : field;
-    const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, status] =
+        portable::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (status == std::errc::result_out_of_range || !std::isfinite(value)) {
         return quoted() + " is beyond the range of numbers";
     }
@@ -167,6 +169,11 @@ bool ReadRow(Pass& pass, int row, LoadedMaterial& material) {
     if (row > kFirstRow && !(values[0] > material.energyMeV[row - 1])) {
         return pass.Fail(line, "the energy of row " + std::to_string(row) +
                                    " is not greater than the energy of the row before");
+    }
+    // A range that does not rise with energy would be interpolated into nonsense.
+    if (row > kFirstRow && !(values[4] > material.csdaRange[row - 1])) {
+        return pass.Fail(line, "the csda range of row " + std::to_string(row) +
+                                   " is not greater than the csda range of the row before");
     }
     material.energyMeV[row] = values[0];
     material.collisionSP[row] = values[1];

@@ -52,9 +52,10 @@ struct ParseResult {
 ParseResult<MaterialHead> ParseMaterialHead(std::string_view text, std::string_view fileName);
 
 // The two passes of a full load (numbers field by field, display lines line by line), checked
-// completely: 91 lines present, every field a positive finite number, energies strictly rising,
-// and each data line holding exactly its row's five fields, so that the numbers of row i and the
-// display line of row i always come from the same file line. Lines after line 91 are not read.
+// completely: 91 lines present, every field a positive finite number, energies and csda ranges
+// strictly rising, and each data line holding exactly its row's five fields, so that the numbers of
+// row i and the display line of row i always come from the same file line. Lines after line 91 are
+// not read.
 ParseResult<LoadedMaterial> ParseMaterialFile(std::string_view text, std::string_view fileName);
 
 // Characters 4 to 47 of a data line (at most 44 characters; empty for lines under 4 characters),

@@ -2,7 +2,6 @@
 #include "core/material_reading.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,102 +15,6 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Length of the well-formed UTF-8 sequence at text[pos], or 0: no overlong forms, no surrogates,
-// nothing above U+10FFFF.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[pos + k]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size() || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < length; ++k) {
-        if ((byte(k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-bool IsUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, pos);
-        if (length == 0) {
-            return false;
-        }
-        pos += length;
-    }
-    return true;
-}
-
-std::optional<std::string> FromCodePage932(std::string_view bytes) {
-    const iconv_t converter = iconv_open("UTF-8", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        return std::nullopt;
-    }
-    std::string out(bytes.size() * 3 + 4, '\0');  // at most three bytes per input byte
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* next = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t status = iconv(converter, &in, &inLeft, &next, &outLeft);
-    iconv_close(converter);
-    if (status == static_cast<std::size_t>(-1) || inLeft != 0) {
-        return std::nullopt;
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::string FromLatin1(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (const char c : bytes) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
-std::string DecodeMaterialBytes(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    if (IsUtf8(bytes)) {
-        return std::string(bytes);
-    }
-    if (std::optional<std::string> decoded = FromCodePage932(bytes)) {
-        return std::move(*decoded);
-    }
-    return FromLatin1(bytes);
-}
-
-namespace {
 
 // Closes a POSIX file descriptor when it goes out of scope.
 class FileDescriptor {

@@ -9,16 +9,12 @@
 
 #include "material_file.h"
 #include "material_table.h"
+#include "text_decoding.h"  // DecodeMaterialBytes, which the reading applies
 
 namespace velmora {
 
 // The largest file taken for a material table, as in the windows; tables are a few kilobytes.
 inline constexpr std::uintmax_t kMaxMaterialFileBytes = 4 * 1024 * 1024;
-
-// Bytes of unknown encoding as UTF-8, decoded as the windows decode material files: valid UTF-8
-// as it is (a leading byte-order mark dropped), otherwise Shift_JIS in its Windows form (code
-// page 932, the encoding of files from Japanese Windows), otherwise Latin-1.
-std::string DecodeMaterialBytes(std::string_view bytes);
 
 // The decoded text of a file, or why it could not be read.
 struct MaterialText {

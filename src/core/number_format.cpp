@@ -8,13 +8,14 @@
 #include "core/number_format.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <system_error>
+
+#include "core/portable_numbers.h"
 
 namespace velmora {
 
@@ -109,7 +110,7 @@ struct Binary {
 };
 
 Binary Decompose(double positive) {
-    const auto bits = std::bit_cast<std::uint64_t>(positive);
+    const auto bits = portable::bit_cast<std::uint64_t>(positive);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
     int e = -1074;
@@ -117,7 +118,7 @@ Binary Decompose(double positive) {
         m |= std::uint64_t{1} << 52;
         e = biased - 1075;
     }
-    const int zeros = std::countr_zero(m);
+    const int zeros = portable::countr_zero(m);
     return {m >> zeros, e + zeros};
 }
 
@@ -174,10 +175,11 @@ char* RoundFixed(double positive, int decimals, char* buffer, char*& begin) {
     char* const limit = buffer + kBufferSize;
     if (!IsFixedTie(positive, decimals)) {
         begin = start;
-        return std::to_chars(start, limit, positive, std::chars_format::fixed, decimals).ptr;
+        return portable::to_chars(start, limit, positive, std::chars_format::fixed, decimals).ptr;
     }
     // Exactly halfway: with one more decimal the text is exact and ends in 5; drop it, round up.
-    char* end = std::to_chars(start, limit, positive, std::chars_format::fixed, decimals + 1).ptr;
+    char* end =
+        portable::to_chars(start, limit, positive, std::chars_format::fixed, decimals + 1).ptr;
     --end;
     if (decimals == 0) {
         --end;  // the point before the dropped 5
@@ -220,7 +222,8 @@ void ReadScientificText(const char* first, const char* last, Scientific& out) {
 void RoundScientific(double positive, int decimals, Scientific& out) {
     char text[kBufferSize];
     char* const limit = text + kBufferSize;
-    char* end = std::to_chars(text, limit, positive, std::chars_format::scientific, decimals).ptr;
+    char* end =
+        portable::to_chars(text, limit, positive, std::chars_format::scientific, decimals).ptr;
     ReadScientificText(text, end, out);
 
     // A tie needs the true decimal exponent to equal decimals - q; the exponent just found is the
@@ -235,7 +238,8 @@ void RoundScientific(double positive, int decimals, Scientific& out) {
     }
     // With one more decimal the text is exact when the value is a tie.
     Scientific longer;
-    end = std::to_chars(text, limit, positive, std::chars_format::scientific, decimals + 1).ptr;
+    end =
+        portable::to_chars(text, limit, positive, std::chars_format::scientific, decimals + 1).ptr;
     ReadScientificText(text, end, longer);
     if (longer.exponent != tie_exponent || longer.digits[longer.count - 1] != '5') {
         return;
@@ -480,7 +484,7 @@ double ReadNumber(std::string_view text) {
 
     double magnitude = 0.0;
     const char* first = chars.data();
-    const auto result = std::from_chars(first, first + chars.size(), magnitude);
+    const auto result = portable::from_chars(first, first + chars.size(), magnitude);
     if (result.ec == std::errc::result_out_of_range) {
         // Beyond the double range: an overflow when the leading digit stands at 10^0 or above.
         const long leading_power = static_cast<long>(integer_digits) - 1 - first_nonzero + exponent;
@@ -554,6 +558,14 @@ std::size_t SkipSign(std::string_view text, std::size_t pos) {
 }
 
 }  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!IsDecimalNumber(text)) {
+        return std::nullopt;
+    }
+    // The strict form holds no blanks, so ReadNumber takes all of it.
+    return ReadNumber(text);
+}
 
 bool IsDecimalNumber(std::string_view text) {
     std::size_t pos = SkipSign(text, 0);

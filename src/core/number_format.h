@@ -2,6 +2,7 @@
 // Plain functions without state; no locale, the point is always a full stop.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,12 @@ std::string FormatPattern(double value, std::string_view pattern);
 // (std::from_chars, nearest double); a magnitude too small for a double reads as zero with the
 // sign.
 double ReadNumber(std::string_view text);
+
+// The value of a text that is wholly one number in the strict form of IsDecimalNumber, converted
+// as ReadNumber converts it (the nearest double; an infinity beyond the double range, which range
+// checks refuse); nullopt for any other text: "1,5", "1.5MeV", " 1", "inf", the empty text. For
+// numbers that a program takes from its user, where the leading part alone would be a wrong one.
+std::optional<double> ParseNumber(std::string_view text);
 
 // The value with up to 15 significant digits, no exponent for ordinary magnitudes, no trailing
 // zeros (50.01, 5.1, 5, 0.25).

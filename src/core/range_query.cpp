@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/interpolation.h"
-
 namespace velmora {
 
 bool CsdaRangeRises(const MaterialTable& table) {
@@ -23,19 +21,10 @@ bool CsdaRangeRises(const MaterialTable& table) {
 
 std::optional<double> EnergyForCsdaRange(const MaterialTable& table, double csdaRange) {
     const TableColumn& range = table.CsdaRange;
-    if (std::isnan(csdaRange) || !CsdaRangeRises(table)) {
+    // NaN fails the comparisons too.
+    if (!(csdaRange >= range[kFirstRow] && csdaRange <= range[kLastRow]) ||
+        !CsdaRangeRises(table)) {
         return std::nullopt;
-    }
-    // Just outside the table: only what the energy query itself gives at the end rows.
-    if (csdaRange < range[kFirstRow]) {
-        const double first = table.EnergyMeV[kFirstRow];
-        const double forward = InterpolateLogLog(table, range, kFirstRow + 1, first);
-        return csdaRange >= forward ? std::optional<double>(first) : std::nullopt;
-    }
-    if (csdaRange > range[kLastRow]) {
-        const double last = table.EnergyMeV[kLastRow];
-        const double forward = InterpolateLogLog(table, range, kLastRow, last);
-        return csdaRange <= forward ? std::optional<double>(last) : std::nullopt;
     }
     int upper = kFirstRow;
     while (range[upper] < csdaRange) {

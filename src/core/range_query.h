@@ -14,11 +14,10 @@ bool CsdaRangeRises(const MaterialTable& table);
 
 // The energy (MeV) whose csda range is csdaRange (g/cm2), on the straight line through the two
 // bracketing rows in the plane of natural logarithms, i.e. the inverse of InterpolateLogLog in the
-// csda-range column. A range equal to a tabulated one gives that row's energy exactly. Accepts the
-// ranges from row 1's to row 81's; the range the energy query gives at the first or the last
-// tabulated energy, which rounding may put a unit in the last place outside them, gives that
-// energy. Refuses (nullopt) NaN, any other range outside, and a table whose ranges do not rise
-// (also one never loaded). The energy always lies between the two bracketing rows' energies.
+// csda-range column. A range equal to a tabulated one gives that row's energy exactly, as the
+// energy query gives the row's range at its energy. Accepts the ranges from row 1's to row 81's;
+// refuses (nullopt) NaN, any range outside, and a table whose ranges do not rise (also one never
+// loaded). The energy always lies between the two bracketing rows' energies.
 std::optional<double> EnergyForCsdaRange(const MaterialTable& table, double csdaRange);
 
 }  // namespace velmora

@@ -4,13 +4,14 @@
 #include <array>
 #include <charconv>
 
+#include "core/portable_numbers.h"
 namespace velmora {
 namespace {
 
 // The shortest text that reads back as exactly this double.
 void AppendNumber(std::string& text, double value) {
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto result = portable::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     text.append(buffer.data(), result.ptr);
 }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "core/material_file.h"
+#include "core/material_reading.h"
 #include "toolkit/text_files.h"
 
 namespace velmora {
@@ -15,13 +16,13 @@ ElectronTable ReadElectronTable(const MaterialTable& positrons) {
                 QCoreApplication::translate("velmora::GraphWindow",
                                             "There is no electron table for this material.")};
     }
-    const TextFileContents contents = ReadTextFile(NativePath(path));
+    const MaterialText contents = ReadMaterialText(NativePath(path).toStdString());
     if (!contents.text) {
         return {std::nullopt,
                 QCoreApplication::translate("velmora::GraphWindow",
                                             "There is no electron table for this material: "
                                             "%1 cannot be read (%2).")
-                    .arg(path, contents.error)};
+                    .arg(path, QString::fromStdString(contents.error))};
     }
     const ParseResult<LoadedMaterial> parsed =
         ParseMaterialFile(*contents.text, path.toStdString());

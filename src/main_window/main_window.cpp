@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "core/material_file.h"
+#include "core/material_reading.h"
 #include "core/material_table.h"
 #include "core/number_format.h"
 #include "core/shared_tables.h"
@@ -25,13 +26,13 @@ QString MaterialPath(const QString& folder, const QString& fileName) {
     return folder + QLatin1Char('\\') + fileName;
 }
 
-// The decoded text of a material file, or a message box naming the file and the reason.
-std::optional<std::string> ReadMaterialText(const QString& path) {
-    TextFileContents contents = ReadTextFile(NativePath(path));
+// The decoded text of a material file, read and decoded as every reader of material files does,
+// or a message box naming the file and the reason.
+std::optional<std::string> MaterialTextOrMessage(const QString& path) {
+    MaterialText contents = ReadMaterialText(NativePath(path).toStdString());
     if (!contents.text) {
-        const MaterialFileError error{
-            path.toStdString(), 0,
-            "the file cannot be read (" + contents.error.toStdString() + ")"};
+        const MaterialFileError error{path.toStdString(), 0,
+                                      "the file cannot be read (" + contents.error + ")"};
         MsgBox(ToQString(error.Message()), kMsgExclamation);
     }
     return std::move(contents.text);
@@ -94,7 +95,7 @@ void MainWindow::ShowChosenFileHead(FileListBox& clicked, const QString& folder,
         return;
     }
     const QString path = MaterialPath(folder, clicked.FileName());
-    const std::optional<std::string> text = ReadMaterialText(path);
+    const std::optional<std::string> text = MaterialTextOrMessage(path);
     const auto head =
         text ? ParseMaterialHead(*text, path.toStdString()) : ParseResult<MaterialHead>{};
     if (text && !head) {
@@ -125,7 +126,7 @@ void MainWindow::LoadChosenMaterial() {
         MsgBox(tr(kNoSelectionMessage), kMsgExclamation);
         return;
     }
-    const std::optional<std::string> text = ReadMaterialText(path);
+    const std::optional<std::string> text = MaterialTextOrMessage(path);
     if (!text) {
         return;
     }

@@ -1,6 +1,7 @@
 // List boxes with a synchronous click on every selection.
 #include "toolkit/list_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -32,6 +33,19 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     if (alreadyChosen && event->button() == Qt::LeftButton && pressed->isSelected()) {
         RunClick();
     }
+}
+
+// Taking the focus makes the first row current without choosing it, so Down would go on to the
+// second; in a list with nothing chosen the first arrow key chooses the first row instead.
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (arrow && event->modifiers() == Qt::NoModifier && count() > 0 && selectedItems().isEmpty()) {
+        setCurrentRow(0);
+        scrollToItem(item(0));
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void ListBox::Clear() {

@@ -26,11 +26,13 @@ class ListBox : public QListWidget {
 
     // Runs when the user selects a row with the mouse or the arrow keys, when the user clicks the
     // row that is already selected, and on SetListIndex. Taking the keyboard focus, which moves
-    // the current row without selecting it, clicks nothing.
+    // the current row without selecting it, clicks nothing; the first Down or Up in a list with
+    // nothing chosen then chooses the first row.
     std::function<void()> onClick;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void RunClick();

@@ -3,6 +3,7 @@
 #   toolkit        Qt and itself: no core, no window, no app
 #   window folders core and toolkit: never another window folder, never the app
 #   tools          programs without Qt
+#   web            the WebAssembly bindings: the core only (no Qt, toolkit, window, app or tool)
 # Run as: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake; fails naming each wrong include.
 set(window_folders main_window graph interval_table info_windows)
 set(failures "")
@@ -32,8 +33,9 @@ foreach(folder ${window_folders})
     forbid(src/${folder} "\"(${others_pattern})/" "a window folder includes no other window")
 endforeach()
 forbid(tools "[<\"]Q[A-Za-z]*[>\"/]" "the command-line programs link no Qt")
+forbid(web "[<\"]Q|[<\"]q[a-z]*\\.h|\"(toolkit|tablegen|query|${windows_or_app})/" "the web edition links only the core")
 
 if(failures)
     message(FATAL_ERROR "Includes against the layering:\n${failures}")
 endif()
-message(STATUS "Layering holds: core, toolkit, window folders and tools include only what they may.")
+message(STATUS "Layering holds: core, toolkit, window folders, tools and web include only what they may.")

@@ -187,6 +187,8 @@ TEST(MaterialFileTest, MalformedFilesAreRefusedAtTheirLineWithNothingToCommit) {
         {Replaced(Field(9, 3), "1E+999"), 19, "\"1E+999\" is beyond the range of numbers"},
         {Replaced(Field(9, 4), "1E-999"), 19, "\"1E-999\" is beyond the range of numbers"},
         {Replaced(Field(40, 0), Field(39, 0)), 50, "the energy of row 40 is not greater than the"},
+        {Replaced(Field(62, 4), Field(61, 4)), 72, "the csda range of row 62 is not greater than"},
+        {Replaced(Field(2, 4), "1.0E-03"), 12, "the csda range of row 2 is not greater than the"},
         {Replaced(Field(20, 4), Field(20, 4) + " 1.0"), 30, "the line holds more than five fields"},
         {Replaced(Field(81, 4), Field(81, 4) + " end"), 91, "the line holds more than five fields"},
         {Replaced(Field(20, 4), ""), 30, "the line holds only 4 fields, but five numbers belong"},

@@ -149,6 +149,19 @@ TEST(ReadNumberTest, GrammarAfterRemovingBlanksTabsAndLineFeeds) {
     EXPECT_EQ(ReadNumber(std::string(200, ' ') + "4" + std::string(100, '\t') + "2"), 42);
 }
 
+// ParseNumber takes a text only when all of it is one number, with ReadNumber's value.
+TEST(ParseNumberTest, WholeNumbersOnlyWithTheValueReadNumberGives) {
+    for (const char* number : {"1", "-0.1", "+.5", "5.", "1E3", "2.6989e-02", "1e999", "-1e-999",
+                               "9007199254740993", "0001.50"}) {
+        EXPECT_EQ(ParseNumber(number), std::optional(ReadNumber(number))) << number;
+    }
+    for (const char* wrong :
+         {"", "1,5", "1.5MeV", "10 MeV", " 1", "1 ", "1 000", "1e", "1e+", "1.2.3", ".", "-", "e5",
+          "inf", "nan", "0x10", "１", "1\r", "1\u00A0"}) {
+        EXPECT_EQ(ParseNumber(wrong), std::nullopt) << '"' << wrong << '"';
+    }
+}
+
 TEST(NumberTextTest, FifteenDigitsPositionalOrWithExponent) {
     EXPECT_EQ(Texts(nullptr, {50.01, 5.1, 5, 0.25, 0, -0.0, -5.1, 1000, 0.1 + 0.2, 2.0 / 3}),
               "50.01|5.1|5|0.25|0|0|-5.1|1000|0.3|0.666666666666667");

@@ -29,7 +29,12 @@ TEST_F(IntervalTableTest, OpeningPresetsAndCalculationListsTheSequence) {
         {"0.01", "1000", "0.01", "5001", "5.0010E+01", "50.01"},
         {"10", "1", "-1", "10", "1.0000E+00", "1"},
         {"0.005", "0.01", "0.001", "6", "1.0000E-02", "0.01"},
-        {"10", "1", "1", "0", "", "1"}};  // a negative count empties the list silently
+        {"10", "0", "-3", "4", "1.0000E+00", "0"},  // the end itself would not be a row
+        // A negative count empties the list silently, whatever the signs of start and end.
+        {"10", "1", "1", "0", "", "1"},
+        {"10", "-1", "1", "0", "", "-1"},
+        {"0.1", "0", "0.1", "0", "", "0"},
+        {"0.1", "MeV", "0.1", "0", "", "MeV"}};
     for (const auto& [start, end, interval, count, last, endBoxAfter] : examples) {
         SCOPED_TRACE(std::string(start) + " to " + end + " by " + interval);
         SetBoxes(start, end, interval);
@@ -56,7 +61,9 @@ TEST_F(IntervalTableTest, RefusedInputsLeaveEverythingAsItWas) {
     const std::pair<const char*, std::vector<QStringList>> refusals[] = {
         {"入力", {{"0.1", "10", ""}, {"", "10", "0.1"}, {"0.1", "", "0.1"}}},
         {"zero", {{"0.1", "10", "0"}, {"0.1", "10", "abc"}}},
-        {"than 0 MeV", {{"0", "10", "0.1"}, {"10", "-1", "1"}}},
+        {"than 0 MeV (row 1 of the table would be at 0 MeV)", {{"0", "10", "0.1"}}},
+        {"than 0 MeV (row 1 of the table would be at -1 MeV)", {{"-1", "10", "0.1"}}},
+        {"than 0 MeV (row 5 of the table would be at -2 MeV)", {{"10", "-5", "-3"}}},
         {"too large", {{"1e400", "10", "0.1"}, {"0.1", "10", "1e306"}}},
         {"last energy", {{"500", "2000", "100"}, {"0.01", "100000", "1"}}}};
     IntervalTableWindow& window = intervalTableWindow();

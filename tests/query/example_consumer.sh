@@ -80,6 +80,10 @@ csda range 0.5 g/cm2 at ${inverse[1]} MeV"
 $expected"
 "$work/build/stopping_power" "$source_dir/README.md" 1 0.5 2> "$work/refusal" && fail "README.md read as a table"
 grep -q 'README.md", line 4' "$work/refusal" || fail "no reader's message: $(cat "$work/refusal")"
+for wrong in 1,5 1.5MeV; do  # read in part they would be 1 and 1.5
+    "$work/build/stopping_power" "$water" "$wrong" 0.5 2> "$work/refusal" && fail "$wrong accepted"
+    grep -qx "not a number: $wrong" "$work/refusal" || fail "$wrong: $(cat "$work/refusal")"
+done
 
 # The tables beside the library: the example's own test reads them through the package's
 # Velmora_DATA_DIR.

@@ -18,7 +18,7 @@ std::size_t LineCount(const std::string& text) {
 TEST(QueryMaterialsTest, ListsEveryMaterialWithItsHeadValues) {
     const std::string all = Output({"materials"}), elements = Output({"materials", "--elements"});
     const std::string compounds = Output({"materials", "--compounds", "--format", "csv"});
-    const std::string json = Output({"materials", "--elements", "--compounds", "--format", "json"});
+    const std::string json = Output({"materials", "--format", "json"});
     EXPECT_EQ(LineCount(all), 2 + 98 + 181u);
     EXPECT_EQ(LineCount(elements), 2 + 98u);
     EXPECT_EQ(LineCount(compounds), 1 + 181u);
@@ -48,6 +48,48 @@ TEST(QueryMaterialsTest, EveryFormOfANameFindsTheSameTable) {
               std::string::npos);
 }
 
+// The value of "key": "..." in a line of JSON output (no escaped quotes in the values used).
+std::string JsonValue(const std::string& line, const std::string& key) {
+    const std::size_t start = line.find("\"" + key + "\": \"");
+    if (start == std::string::npos)
+        return {};
+    const std::size_t from = start + key.size() + 5;
+    return line.substr(from, line.find('"', from) - from);
+}
+
+// Every listed name is accepted by `at` and means its own file, slashes in names included; an
+// element's chemical symbol, capitals as in the symbol, means that element.
+TEST(QueryMaterialsTest, EveryListedNameAndEverySymbolFindsItsTable) {
+    std::size_t names = 0;
+    for (const char* particle : {"positron", "electron"}) {
+        const Args particleOption = {"--particle", particle, "--format", "json"};
+        Args list = {"materials"};
+        list.insert(list.end(), particleOption.begin(), particleOption.end());
+        for (const std::string& line : BodyLines(Output(list), 0)) {
+            const std::string file = JsonValue(line, "file"), name = JsonValue(line, "name");
+            if (file.empty())
+                continue;
+            ++names;
+            Args at = {"at", name, "1"};
+            at.insert(at.end(), particleOption.begin(), particleOption.end());
+            EXPECT_EQ(JsonValue(Output(at), "file"), file) << name;
+        }
+    }
+    EXPECT_EQ(names, 2 * 279u);
+    std::istringstream elements(FileBytes(SourcePath("data/reference/elements.csv")));
+    std::string line;
+    std::getline(elements, line);
+    for (int z = 1; z <= 98 && std::getline(elements, line); ++z) {
+        const std::string symbol =
+            line.substr(line.find(',') + 1, line.find(',', 3) - line.find(',') - 1);
+        char number[8];
+        std::snprintf(number, sizeof number, "%03d ", z);
+        const std::string file = JsonValue(Output({"at", symbol, "1", "--format", "json"}), "file");
+        EXPECT_NE(file.find(std::string("/p_QRV/") + number), std::string::npos) << symbol;
+    }
+    EXPECT_EQ(Query({"at", "w", "1"}).status, kExitNoMaterial);  // a name, as before: ambiguous
+}
+
 // A scratch folder with material folders made of copies of bundled tables under other names.
 class MaterialFolders : public ::testing::Test {
   protected:
@@ -69,11 +111,75 @@ class MaterialFolders : public ::testing::Test {
                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
+// The particle is the one the file's second line names, else its folder's, else the one asked for;
+// a --particle that the file contradicts is refused, naming both.
+TEST_F(MaterialFolders, OutputsNameTheParticleTheFileHolds) {
+    Copy("e_STC/Water liquid.stc", "work/tables/water");  // a path without extension
+    Copy("p_STC/Water liquid.stc", "work/e_STC/Water liquid.stc");
+    std::string unlabelled = FileBytes(SourcePath("data/p_STC/Water liquid.stc"));
+    unlabelled.replace(unlabelled.find("Positrons"), 9, "Tabulated");
+    fs::create_directories(root_ / "work/p_STC");
+    std::ofstream(root_ / "work/p_STC/Plain.stc", std::ios::binary) << unlabelled;
+    std::ofstream(root_ / "work/tables/plain.stc", std::ios::binary) << unlabelled;
+    const QueryEnvironment work{root_ / "work", std::nullopt, {}};
+    const struct {
+        Args args;
+        std::string particle;  // empty: refused
+    } cases[] = {
+        {{"tables/water"}, "electron"},
+        {{"tables/water", "--particle", "electron"}, "electron"},
+        {{"tables/water", "--particle", "positron"}, ""},
+        {{"e_STC/Water liquid.stc"}, "positron"},
+        {{"water, liquid", "--particle", "electron"}, ""},
+        {{"p_STC/Plain.stc"}, "positron"},
+        {{"p_STC/Plain.stc", "--particle", "electron"}, ""},
+        {{"tables/plain.stc"}, "positron"},
+        {{"tables/plain.stc", "--particle", "electron"}, "electron"},
+    };
+    for (const auto& c : cases) {
+        Args json = {"at", "1", "--format", "json"}, text = {"at", "1"};
+        json.insert(json.begin() + 1, c.args.begin(), c.args.end());
+        text.insert(text.begin() + 1, c.args.begin(), c.args.end());
+        const QueryRun run = Query(json, "", work);
+        SCOPED_TRACE(::testing::PrintToString(c.args) + run.err);
+        if (c.particle.empty()) {
+            EXPECT_EQ(run.status, kExitUsage);
+            const bool electron = c.args.back() == "electron";
+            EXPECT_NE(run.err.find(std::string(electron ? "a positron" : "an electron") +
+                                   " table, not " + (electron ? "an electron" : "a positron")),
+                      std::string::npos);
+            continue;
+        }
+        EXPECT_NE(run.out.find("\"particle\": \"" + c.particle + "\""), std::string::npos);
+        EXPECT_NE(Output(text, "", work).find(" (" + c.particle + "s, "), std::string::npos);
+    }
+}
+
+// A name not among the working folder's own tables is refused naming where it was looked for
+// and how to reach the tables these hide.
+TEST_F(MaterialFolders, AnUnknownNameTellsTheFoldersSearchedAndHidden) {
+    Copy("p_STC/Water liquid.stc", "work/p_STC/Own water.stc", "Own water");
+    const std::string data = SourcePath("data").string();
+    const QueryEnvironment work{root_ / "work", std::nullopt, {data}};
+    const QueryRun hidden = Query({"at", "kapton", "1"}, "", work);
+    EXPECT_EQ(hidden.status, kExitNoMaterial);
+    EXPECT_NE(hidden.err.find("no material \"kapton\" among the positron tables in " +
+                              (root_ / "work").string() +
+                              "; velmora-query materials lists them; these hide the tables in " +
+                              data + ": --data-dir " + data + " searches there\n"),
+              std::string::npos)
+        << hidden.err;
+    EXPECT_EQ(Csv({"at", "kapton", "1", "--data-dir", data}, work), Csv({"at", "kapton", "1"}));
+    const QueryRun alone =
+        Query({"at", "kapton", "1", "--data-dir", (root_ / "work").string()}, "", work);
+    EXPECT_EQ(alone.err.find("hide"), std::string::npos) << alone.err;
+}
+
 TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
     Copy("p_STC/Water liquid.stc", "work/p_STC/Water liquid.stc");
-    Copy("p_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
+    Copy("e_QRV/006 Carbon.qrv", "work/e_STC/Water liquid.stc", "Water, liquid");
     const QueryEnvironment work{root_ / "work", std::nullopt, {}};
-    const std::string carbon = Csv({"at", "p_QRV/006 Carbon.qrv", "1"});
+    const std::string carbon = Csv({"at", "e_QRV/006 Carbon.qrv", "1"});
     EXPECT_EQ(Csv({"at", "water, liquid", "1"}, work), Csv({"at", "water, liquid", "1"}));
     EXPECT_EQ(Csv({"at", "water, liquid", "1", "--particle", "electron"}, work), carbon);
     EXPECT_EQ(Csv({"at", "e_STC/Water liquid.stc", "1", "--particle=electron"}, work), carbon);
@@ -91,17 +197,6 @@ TEST_F(MaterialFolders, ParticleElectronReadsTheElectronFolders) {
     const QueryRun none = Query({"at", "water, liquid", "1", "--particle", "electron"}, "", work);
     EXPECT_EQ(none.status, kExitNoMaterial);
     EXPECT_NE(none.err.find("no electron tables beside the positron tables in"), std::string::npos);
-}
-
-TEST_F(MaterialFolders, UserFolderAloneWhenFilledElseBesideTheBundledTables) {
-    Copy("p_STC/Water liquid.stc", "user/p_STC/Own water.stc", "Own water");
-    fs::create_directories(root_ / "empty");
-    const QueryEnvironment menu{root_ / "empty", root_ / "user", {SourcePath("data")}};
-    EXPECT_EQ(LineCount(Csv({"materials", "--compounds"}, menu)), 1 + 182u);
-    EXPECT_EQ(Csv({"at", "own", "1"}, menu), Csv({"at", "water, liquid", "1"}, menu));
-    fs::create_directories(root_ / "user/p_QRV");  // as the windows leave it once filled
-    EXPECT_EQ(LineCount(Csv({"materials"}, menu)), 1 + 1u);
-    EXPECT_EQ(LineCount(Csv({"materials", "--data-dir", SourcePath("data")}, menu)), 1 + 279u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -124,32 +125,46 @@ TEST_F(TablegenCommandLineTest, DefaultFolderIsTheCurrentDataFolderOrTheUsersOwn
     fs::current_path(previous);
 }
 
-TEST_F(TablegenCommandLineTest, BadInputGivesAMessageAndNoFile) {
-    const std::vector<std::pair<Args, std::string>> cases = {
-        {Material({"--formula", "LiXx"}), "unknown element 'Xx'"},
-        {Material({"--composition", "H:0.2,O:0.7"}), "add up to"},
-        {Material({"--formula", "H2O", "--density", "0"}), "greater than zero"},
-        {Material({"--formula", "H2O", "--density", "x"}), "not a number"},
+// Each failure ends with velmora-query's exit status for its kind: 1 nothing written, 2 a command
+// line not understood, 4 a data file unreadable or malformed, 5 a value refused.
+TEST_F(TablegenCommandLineTest, BadInputGivesAMessageItsExitStatusAndNoFile) {
+    const int kWrite = kExitIoFailure, kUsage = kExitUsage, kValue = kExitRefusedValue;
+    std::ofstream(folder_ / "elements.csv") << "Z,symbol\n1,H\n";
+    const struct {
+        Args args;
+        std::string expected;
+        int status;
+    } cases[] = {
+        {Material({"--formula", "LiXx"}), "unknown element 'Xx'", kValue},
+        {Material({"--composition", "H:0.2,O:0.7"}), "add up to", kValue},
+        {Material({"--formula", "H2O", "--density", "0"}), "greater than zero", kValue},
+        {Material({"--formula", "H2O", "--density", "x"}), "not a number", kValue},
         // Too high an I makes low-energy stopping negative; too low admits no density effect.
-        {Material({"--formula", "H2O", "--mean-excitation", "1e6"}), "not positive"},
-        {Material({"--formula", "H2O", "--density", "1000", "--mean-excitation", "1"}), "too low"},
-        {Material({"--formula", "H2O", "--composition", "H:1"}), "exactly one"},
-        {Material({}), "exactly one"},
-        {{"--density", "1", "--mean-excitation", "75", "--formula", "H2O"}, "--name"},
-        {Material({"--formula", "H2O", "--bogus"}), "unknown option"},
-        {Material({"--formula", "H2O", "--all"}), "--all"},
-        {Material({"--formula", "H2O"}, "///"), "file name"},
-        {Material({"--formula", "H2O"}, "Line\nbreak"), "printable ASCII"},
-        {Material({"--formula", "H2O", "--file-name", "../escape"}), "--file-name"},
-        {Material({"--formula", "H2O", "--with-electrons"}), "not a p_ folder"},
-        {Material({"--formula", "H2O", "--with-electrons", "--electrons"}), "one of them"},
-        {Material({"--formula", "H2O", "--output-dir", (folder_ / "none").string()}), "not exist"},
-        {Material({"--formula", "H2O", "--reference", (folder_ / "none").string()}), "cannot read"},
+        {Material({"--formula", "H2O", "--mean-excitation", "1e6"}), "not positive", kValue},
+        {Material({"--formula", "H2O", "--density", "1000", "--mean-excitation", "1"}), "too low",
+         kValue},
+        {Material({"--formula", "H2O", "--composition", "H:1"}), "exactly one", kUsage},
+        {Material({}), "exactly one", kUsage},
+        {{"--density", "1", "--mean-excitation", "75", "--formula", "H2O"}, "--name", kUsage},
+        {Material({"--formula", "H2O", "--bogus"}), "unknown option", kUsage},
+        {Material({"--formula", "H2O", "--name"}), "--name needs a value", kUsage},
+        {Material({"--formula", "H2O", "--all"}), "--all", kUsage},
+        {Material({"--formula", "H2O"}, "///"), "file name", kValue},
+        {Material({"--formula", "H2O"}, "Line\nbreak"), "printable ASCII", kValue},
+        {Material({"--formula", "H2O", "--file-name", "../escape"}), "--file-name", kUsage},
+        {Material({"--formula", "H2O", "--with-electrons"}), "not a p_ folder", kUsage},
+        {Material({"--formula", "H2O", "--with-electrons", "--electrons"}), "one of them", kUsage},
+        {Material({"--formula", "H2O", "--output-dir", (folder_ / "none").string()}), "not exist",
+         kWrite},
+        {Material({"--formula", "H2O", "--reference", (folder_ / "none").string()}), "cannot read",
+         kExitDataFile},
+        {Material({"--formula", "H2O", "--reference", folder_.string()}), "elements.csv",
+         kExitDataFile},
     };
-    for (const auto& [args, expected] : cases) {
-        EXPECT_EQ(Run(args), 1) << expected;
+    for (const auto& [args, expected, status] : cases) {
+        EXPECT_EQ(Run(args), status) << expected;
         EXPECT_NE(err_.str().find(expected), std::string::npos) << err_.str();
-        EXPECT_EQ(FileCount(folder_), 0) << expected;
+        EXPECT_EQ(FileCount(folder_), 1) << expected;  // elements.csv alone
     }
 }
 

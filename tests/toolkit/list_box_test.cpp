@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "support/material_files.h"
 #include "support/user_input.h"
@@ -68,6 +69,28 @@ TEST_F(ListBoxTest, CodeAndArrowKeysClickButTakingTheFocusAndClearingDoNot) {
     files.Refresh();
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_TRUE(rows.ListIndex() == -1 && files.FileName().isEmpty());
+}
+
+// Tab into a list with nothing chosen, as the user reaches the file and table lists: the first
+// Down chooses the first entry and the next one the second; Up in an unchosen list the first.
+TEST_F(ListBoxTest, TheFirstArrowKeyInAListWithNothingChosenChoosesTheFirstEntry) {
+    QLineEdit before(&window);  // last in the tab order: Tab from it wraps to the first list
+    before.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before.setFocus();
+    QTest::keyClick(&before, Qt::Key_Tab);
+    for (ListBox* list : lists) {
+        ASSERT_EQ(QApplication::focusWidget(), list) << list->metaObject()->className();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Tab);
+    }
+    EXPECT_EQ(seen, std::vector<int>({0, 1, 0, 1}));
+    rows.SetListIndex(-1);
+    rows.setFocus();
+    QTest::keyClick(&rows, Qt::Key_Up);
+    EXPECT_EQ(seen, std::vector<int>({0, 1, 0, 1, 0}));
 }
 
 // A file list holds the files matching its pattern, sorted ignoring case; a folder list refuses

@@ -1,5 +1,4 @@
-// Text files: backslash paths, encodings of material files, and writes that never leave half a
-// file.
+// Text files: writes that never leave half a file.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -9,18 +8,6 @@
 
 namespace velmora::testing {
 namespace {
-
-TEST(TextFilesTest, BackslashPathsOpenRelativeToTheWorkingFolderAndAreDecodedToUtf8) {
-    const WorkingFolder folder;
-    WriteRawFile("p_QRV", "Fe.qrv", "Iron\r\n");
-    const TextFileContents contents = ReadTextFile("p_QRV\\Fe.qrv");
-    EXPECT_EQ(contents.text.value_or("<none>"), "Iron\r\n") << contents.error.toStdString();
-    const TextFileContents missing = ReadTextFile("p_QRV\\none.qrv");
-    EXPECT_TRUE(!missing.text && !missing.error.isEmpty());
-    EXPECT_EQ(DecodeToUtf8("\xEF\xBB\xBFWater\r\n"), "Water\r\n");
-    EXPECT_EQ(DecodeToUtf8("\xE6\xB0\xB4"), "\xE6\xB0\xB4");          // already UTF-8: 水
-    EXPECT_EQ(DecodeToUtf8("\x90\x85 water"), "\xE6\xB0\xB4 water");  // 水 in Shift_JIS
-}
 
 TEST(TextFilesTest, AtomicWriteReplacesOnlyWhenCompleteAndFailuresLeaveNothing) {
     const WorkingFolder folder;

@@ -1,4 +1,6 @@
 // Entry point of velmora-query, the command-line look-up of stopping powers and csda ranges.
+#include <unistd.h>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -6,6 +8,7 @@
 #include <vector>
 
 #include "core/material_catalogue.h"
+#include "query/fd_output.h"
 #include "query/query_app.h"
 
 int main(int argc, char** argv) {
@@ -23,5 +26,8 @@ int main(int argc, char** argv) {
         velmora::UserDataFolder(),
         {(executable.parent_path() / ".." / "share" / "velmora" / "data").lexically_normal(),
          VELMORA_SOURCE_DATA_DIR}};
-    return velmora::query::RunQuery(args, std::cin, std::cout, std::cerr, environment);
+    // Written straight to the descriptor, so that a failed write can be told with its reason.
+    velmora::query::FileDescriptorOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
+    return velmora::query::RunQuery(args, std::cin, out, std::cerr, environment);
 }

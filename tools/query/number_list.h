@@ -2,6 +2,7 @@
 // arguments or from standard input, many per line.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,13 +18,10 @@ bool IsNumberText(std::string_view text);
 // number (ReadNumber): the nearest double, an infinity beyond the double range.
 double NumberValue(std::string_view text);
 
-// The text quoted for a message: at most 40 characters, control characters and bytes that are not
-// printable ASCII shown as '?'.
-std::string QuotedForMessage(std::string_view text);
-
 // Calls visit(item, line) for each item of a text: items are separated by blanks, tabs and line
-// ends (LF, CR LF or a lone CR); line counts from 1; a UTF-8 byte order mark at the very start is
-// skipped. Stops early, returning false, when visit returns false.
+// ends (LF, CR LF or a lone CR); a '#' starts a comment that runs to the end of its line; line
+// counts from 1; a UTF-8 byte order mark at the very start is skipped. Stops early, returning
+// false, when visit returns false.
 template <typename Visit>
 bool ForEachItem(std::string_view text, Visit&& visit) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -40,10 +38,12 @@ bool ForEachItem(std::string_view text, Visit&& visit) {
         } else if (c == '\r') {
             pos += (pos + 1 < size && text[pos + 1] == '\n') ? 2 : 1;
             ++line;
+        } else if (c == '#') {
+            pos = std::min(text.find_first_of("\r\n", pos), size);
         } else {
             const std::size_t start = pos;
             while (pos < size && text[pos] != ' ' && text[pos] != '\t' && text[pos] != '\n' &&
-                   text[pos] != '\r') {
+                   text[pos] != '\r' && text[pos] != '#') {
                 ++pos;
             }
             if (!visit(text.substr(start, pos - start), line)) {

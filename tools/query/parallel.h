@@ -2,8 +2,11 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstdlib>
 #include <exception>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -12,10 +15,25 @@ namespace velmora::query {
 // Rows below this are not worth a thread.
 inline constexpr std::size_t kRowsPerThread = 16384;
 
+// The most threads a loop may use: VELMORA_QUERY_THREADS when it holds a whole number from 1 to
+// 64 (so that a test, or a user sharing the machine, fixes it), otherwise the machine's cores, at
+// most 8. Read on every call, so that it is the one place deciding it.
+inline std::size_t ThreadLimit() {
+    if (const char* given = std::getenv("VELMORA_QUERY_THREADS")) {
+        const std::string_view text(given);
+        std::size_t threads = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+        if (error == std::errc() && end == text.data() + text.size() && threads >= 1 &&
+            threads <= 64) {
+            return threads;
+        }
+    }
+    return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+}
+
 // How many parts InParallel splits count rows into.
 inline std::size_t PartCount(std::size_t count) {
-    const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-    return std::clamp<std::size_t>(count / kRowsPerThread, 1, cores);
+    return std::clamp<std::size_t>(count / kRowsPerThread, 1, ThreadLimit());
 }
 
 // Calls work(begin, end, part) for PartCount(count) contiguous parts of [0, count), part 0 on this

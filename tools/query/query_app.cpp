@@ -13,16 +13,18 @@
 #include "core/material_reading.h"
 #include "core/number_format.h"
 #include "core/range_query.h"
+#include "core/sequential_reader.h"
+#include "query/decimal_energies.h"
+#include "query/element_symbols.h"
+#include "query/fd_output.h"
 #include "query/large_buffer.h"
+#include "query/message_text.h"
 #include "query/number_list.h"
 #include "query/parallel.h"
 #include "query/query_error.h"
 #include "query/query_options.h"
 #include "query/query_output.h"
-
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "unknown"
-#endif
+#include "velmora_version.h"
 
 namespace velmora::query {
 namespace {
@@ -36,7 +38,7 @@ constexpr const char* kLinearStopping = "MeV/cm";
 struct Material {
     MaterialTable table;
     std::string file;  // as shown: relative to the working folder, or as given
-    std::optional<Particle> particle;
+    Particle particle = Particle::kPositron;
 };
 
 [[noreturn]] void Refuse(int status, const std::string& message) {
@@ -58,8 +60,8 @@ std::vector<fs::path> DataFolders(const QueryOptions& options, const QueryEnviro
     if (options.dataDir) {
         const fs::path folder = InWorkingFolder(env, *options.dataDir);
         if (!HoldsMaterialFolders(folder, options.particle)) {
-            Refuse(kExitNoMaterial, "--data-dir: " + *options.dataDir + " holds neither " +
-                                        FolderNames(options.particle, " nor "));
+            Refuse(kExitNoMaterial, "--data-dir: " + QuotedForMessage(*options.dataDir) +
+                                        " holds neither " + FolderNames(options.particle, " nor "));
         }
         return {folder};
     }
@@ -101,16 +103,38 @@ bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
     return true;
 }
 
-// An operand holding a slash, or naming an existing *.qrv or *.stc file, is a path; anything else
-// is a name.
+// Whether an operand looks like a path: it holds a slash or ends in .qrv or .stc.
+bool LooksLikePath(const std::string& operand) {
+    return operand.find('/') != std::string::npos ||
+           EndsWithIgnoringCase(operand, kElementExtension) ||
+           EndsWithIgnoringCase(operand, kCompoundExtension);
+}
+
+// An operand that looks like a path and names an existing file is that file; anything else is a
+// name ("Nylon, type 6/10" holds a slash). A bare word never reads a file of that name, which a
+// shell may just have made for the output ("show kapton > kapton").
 bool IsFilePath(const std::string& operand, const QueryEnvironment& env) {
-    if (operand.find('/') != std::string::npos) {
-        return true;
-    }
     std::error_code error;
-    return (EndsWithIgnoringCase(operand, kElementExtension) ||
-            EndsWithIgnoringCase(operand, kCompoundExtension)) &&
-           fs::is_regular_file(InWorkingFolder(env, operand), error);
+    return LooksLikePath(operand) && fs::is_regular_file(InWorkingFolder(env, operand), error);
+}
+
+// The particle a table's second line names ("Positrons: collision ...", "Electrons: ..."), when it
+// names one.
+std::optional<Particle> ParticleOfText(std::string_view text) {
+    SequentialReader reader(text);
+    reader.ReadLine();
+    std::string line = reader.ReadLine().value_or(std::string());
+    line.erase(0, line.find_first_not_of(" \t"));
+    for (char& c : line) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (line.starts_with("positron")) {
+        return Particle::kPositron;
+    }
+    if (line.starts_with("electron")) {
+        return Particle::kElectron;
+    }
+    return std::nullopt;
 }
 
 // The particle of a table given by path, when its folder tells.
@@ -147,6 +171,61 @@ std::string CandidateList(const std::vector<MaterialFile>& files,
     return list;
 }
 
+// The element files whose file names begin with the atomic number of the symbol ("082 Lead.qrv"
+// for "Pb"); empty when the query is not exactly an element's symbol.
+std::vector<std::size_t> ElementsOfSymbol(const std::string& query,
+                                          const std::vector<MaterialFile>& files) {
+    std::vector<std::size_t> found;
+    const int number = AtomicNumberOfSymbol(query);
+    for (std::size_t k = 0; number > 0 && k < files.size(); ++k) {
+        const std::string& name = files[k].fileName;
+        const std::size_t digits = name.find_first_not_of("0123456789");
+        if (files[k].kind == MaterialKind::kElement && digits > 0 && digits != std::string::npos &&
+            name[digits] == ' ' && std::stoi(name.substr(0, digits)) == number) {
+            found.push_back(k);
+        }
+    }
+    return found;
+}
+
+std::string FolderText(const fs::path& folder) {
+    return folder.empty() ? std::string("the working folder") : folder.string();
+}
+
+// " in FOLDER and FOLDER": where the tables searched for a name were.
+std::string SearchedFolders(const std::vector<fs::path>& folders) {
+    std::string text = " in " + FolderText(folders.front());
+    for (std::size_t k = 1; k < folders.size(); ++k) {
+        text += " and " + FolderText(folders[k]);
+    }
+    return text;
+}
+
+// A folder that holds tables of the particle but was left out because the searched ones come
+// first (the working folder's own tables hide the user's and the installed ones), and how to
+// reach it; empty when there is none.
+std::string HiddenFolderHint(const std::vector<fs::path>& folders, const QueryOptions& options,
+                             const QueryEnvironment& env) {
+    if (options.dataDir) {
+        return {};
+    }
+    std::vector<fs::path> others;
+    if (env.userFolder) {
+        others.push_back(*env.userFolder);
+    }
+    others.insert(others.end(), env.bundledFolders.begin(), env.bundledFolders.end());
+    for (const fs::path& other : others) {
+        const bool searched = std::any_of(folders.begin(), folders.end(), [&](const fs::path& f) {
+            return InWorkingFolder(env, f).lexically_normal() == other.lexically_normal();
+        });
+        if (!searched && HoldsMaterialFolders(other, options.particle)) {
+            return "; these hide the tables in " + other.string() + ": --data-dir " +
+                   other.string() + " searches there";
+        }
+    }
+    return {};
+}
+
 fs::path FindByName(const std::string& query, const QueryOptions& options,
                     const QueryEnvironment& env) {
     const std::vector<fs::path> folders = DataFolders(options, env);
@@ -156,7 +235,14 @@ fs::path FindByName(const std::string& query, const QueryOptions& options,
     for (const MaterialFile& file : files) {
         names.push_back({ReadMaterialName(file.path).value_or(std::string()), file.fileName});
     }
-    const MaterialMatch match = MatchMaterialName(query, names);
+    MaterialMatch match;
+    match.indices = ElementsOfSymbol(query, files);
+    if (!match.indices.empty()) {
+        match.outcome = match.indices.size() == 1 ? MaterialMatch::Outcome::kFound
+                                                  : MaterialMatch::Outcome::kAmbiguous;
+    } else {
+        match = MatchMaterialName(query, names);
+    }
     const std::string quoted = QuotedForMessage(query);
     const std::string tables = std::string(ParticleWord(options.particle)) + " tables";
     switch (match.outcome) {
@@ -169,13 +255,47 @@ fs::path FindByName(const std::string& query, const QueryOptions& options,
         case MaterialMatch::Outcome::kUnknown:
             break;
     }
-    std::string message = "no material " + quoted + " among the " + tables;
+    std::string message =
+        "no material " + quoted + " among the " + tables + SearchedFolders(folders);
     if (!match.indices.empty()) {
         message += "; close names: " + CandidateList(files, names, match.indices);
     } else {
         message += "; velmora-query materials lists them";
     }
-    Refuse(kExitNoMaterial, message);
+    if (LooksLikePath(query)) {
+        message += "; no file " + quoted + " either";
+    }
+    Refuse(kExitNoMaterial, message + HiddenFolderHint(folders, options, env));
+}
+
+// The reader's refusal with a field it quotes ("\"1,5\" is not a number where ...") cut to a
+// readable length.
+std::string MaterialFileMessage(MaterialFileError error) {
+    const std::size_t end = error.what.rfind("\" is ");
+    if (error.what.starts_with('"') && end != std::string::npos && end > 0) {
+        error.what = QuotedForMessage(std::string_view(error.what).substr(1, end - 1)) +
+                     error.what.substr(end + 1);
+    }
+    return error.Message();
+}
+
+// The particle of a table: as its second line names it, else as its folder does, else the one
+// asked for. One asked for with --particle that the file contradicts is refused.
+Particle ParticleOfTable(const fs::path& path, const std::string& shown,
+                         const QueryOptions& options) {
+    const MaterialText text = ReadMaterialText(path);
+    std::optional<Particle> particle = text.text ? ParticleOfText(*text.text) : std::nullopt;
+    if (!particle) {
+        particle = ParticleOfFolder(path);
+    }
+    if (options.particleGiven && particle && *particle != options.particle) {
+        const auto named = [](Particle p) {
+            return p == Particle::kElectron ? "an electron table" : "a positron table";
+        };
+        Refuse(kExitUsage, PrintableText(shown) + " is " + named(*particle) + ", not " +
+                               named(options.particle) + " as --particle asks");
+    }
+    return particle.value_or(options.particle);
 }
 
 Material LoadMaterial(const QueryOptions& options, const QueryEnvironment& env) {
@@ -185,24 +305,16 @@ Material LoadMaterial(const QueryOptions& options, const QueryEnvironment& env) 
     if (IsFilePath(operand, env)) {
         path = InWorkingFolder(env, operand);
         material.file = operand;
-        material.particle = ParticleOfFolder(path);
-        if (options.particleGiven && material.particle && *material.particle != options.particle) {
-            const auto named = [](Particle particle) {
-                return particle == Particle::kElectron ? "an electron table" : "a positron table";
-            };
-            Refuse(kExitUsage, operand + " is " + named(*material.particle) + ", not " +
-                                   named(options.particle));
-        }
     } else {
         path = FindByName(operand, options, env);
         material.file = path.string();
-        material.particle = options.particle;
     }
     ParseResult<MaterialTable> loaded = LoadMaterialTable(path);
     if (!loaded) {
-        Refuse(kExitMaterialFile, loaded.error.Message());
+        Refuse(kExitMaterialFile, MaterialFileMessage(loaded.error));
     }
     material.table = std::move(*loaded.value);
+    material.particle = ParticleOfTable(path, material.file, options);
     return material;
 }
 
@@ -361,7 +473,7 @@ void RunAt(const QueryOptions& options, std::istream& in, std::ostream& out,
         },
         [&table](const std::string& text, const std::string& origin) {
             const double highest = std::min(kHighestQueryEnergyMeV, table.EnergyMeV[kLastRow]);
-            Refuse(kExitRefusedValue, "energy " + text + " MeV (" + origin +
+            Refuse(kExitRefusedValue, "energy " + EchoedText(text) + " MeV (" + origin +
                                           ") is outside the range of " + table.MaterialName + ": " +
                                           NumberText(kLowestQueryEnergyMeV) + " MeV to " +
                                           NumberText(highest) + " MeV");
@@ -411,7 +523,7 @@ void RunEnergyForRange(const QueryOptions& options, std::istream& in, std::ostre
         },
         [&](const std::string& text, const std::string& origin) {
             Refuse(kExitRefusedValue,
-                   "range " + text + " " + unit + " (" + origin +
+                   "range " + EchoedText(text) + " " + unit + " (" + origin +
                        ") is outside the csda ranges of " + table.MaterialName + ": " +
                        NumberText(table.CsdaRange[kFirstRow] / scale) + " " + unit + " to " +
                        NumberText(table.CsdaRange[kLastRow] / scale) + " " + unit);
@@ -432,49 +544,82 @@ void CheckIntervalNumber(const char* option, const std::string& text) {
     }
 }
 
-void RunInterval(const QueryOptions& options, std::ostream& out, const QueryEnvironment& env) {
-    CheckIntervalNumber("--from", *options.from);
-    CheckIntervalNumber("--to", *options.to);
-    CheckIntervalNumber("--step", *options.step);
-    const Material material = LoadMaterial(options, env);
-    const IntervalCandidate candidate =
+// The table window's rows, or its refusal; a table it would cut at 5000 intervals and one
+// without rows are refused too, since here nothing would show the cut or the empty list.
+IntervalCandidate WindowRows(const Material& material, const QueryOptions& options) {
+    const std::string from = EchoedText(*options.from), to = EchoedText(*options.to),
+                      step = EchoedText(*options.step);
+    IntervalCandidate candidate =
         ComputeIntervalTable(material.table, *options.from, *options.to, *options.step);
     if (!candidate.refusal.empty()) {
         Refuse(kExitRefusedValue, candidate.refusal);
     }
     const IntervalPlan& plan = candidate.plan;
-    // The window cuts a longer table at row 5000 and shows the new end in its box; here the cut
-    // would go unseen, so the table is refused with the end that fits.
     if (plan.capped) {
-        Refuse(kExitRefusedValue, "from " + *options.from + " to " + *options.to + " MeV by " +
-                                      *options.step +
+        Refuse(kExitRefusedValue, "from " + from + " to " + to + " MeV by " + step +
                                       " MeV the table would have more than 5000 intervals "
                                       "(the table window stops at " +
                                       plan.cappedEndText + " MeV): use --to " + plan.cappedEndText +
                                       " or a larger --step");
     }
     if (plan.lastRow < 0) {
-        Refuse(kExitRefusedValue, "going from " + *options.from + " MeV by " + *options.step +
-                                      " MeV never reaches " + *options.to +
-                                      " MeV: the table would have no rows");
+        Refuse(kExitRefusedValue, "going from " + from + " MeV by " + step + " MeV never reaches " +
+                                      to + " MeV: the table would have no rows");
     }
-    const auto table = std::make_unique<IntervalTable>();
-    CommitIntervalRows(candidate, *table);
+    return candidate;
+}
+
+// Each row as `at` gives it at the row's energy, the energies as exact decimals where the boxes
+// allow; a row outside the energies `at` accepts is refused, naming the first.
+LargeVector<QuantitiesAtEnergy> QueryRows(const Material& material, const QueryOptions& options,
+                                          const IntervalPlan& plan) {
+    std::vector<double> energies = DecimalRowEnergies(*options.from, *options.step, plan.lastRow)
+                                       .value_or(std::vector<double>());
+    for (int row = static_cast<int>(energies.size()); row <= plan.lastRow; ++row) {
+        energies.push_back(RowEnergyMeV(plan, row));
+    }
+    const MaterialTable& table = material.table;
+    LargeVector<QuantitiesAtEnergy> rows(energies.size());
+    for (std::size_t row = 0; row < energies.size(); ++row) {
+        const std::optional<QuantitiesAtEnergy> q = InterpolateAtEnergy(table, energies[row]);
+        if (!q || !std::isfinite(q->collision) || !std::isfinite(q->radiative)) {
+            const double highest = std::min(kHighestQueryEnergyMeV, table.EnergyMeV[kLastRow]);
+            const bool below = energies[row] < kLowestQueryEnergyMeV;
+            Refuse(kExitRefusedValue,
+                   "energy " + NumberString(energies[row], {}) + " MeV (row " +
+                       std::to_string(row + 1) + " of the table) is outside the range of " +
+                       table.MaterialName + ": " + NumberText(kLowestQueryEnergyMeV) + " MeV to " +
+                       NumberText(highest) + " MeV" +
+                       (below ? "; --format window-csv extrapolates below it as the window does"
+                              : ""));
+        }
+        rows[row] = *q;
+    }
+    return rows;
+}
+
+void RunInterval(const QueryOptions& options, std::ostream& out, const QueryEnvironment& env) {
+    CheckIntervalNumber("--from", *options.from);
+    CheckIntervalNumber("--to", *options.to);
+    CheckIntervalNumber("--step", *options.step);
+    const Material material = LoadMaterial(options, env);
+    const IntervalCandidate candidate = WindowRows(material, options);
     if (options.format == OutputFormat::kWindowCsv) {
-        const std::string text = IntervalCsvText(plan, *table);
+        const auto table = std::make_unique<IntervalTable>();
+        CommitIntervalRows(candidate, *table);
+        const std::string text = IntervalCsvText(candidate.plan, *table);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         return;
     }
-    const double density = material.table.Density;
-    const double scale = options.linear ? density : 1.0;
+    const auto rows = QueryRows(material, options, candidate.plan);
+    const double scale = options.linear ? material.table.Density : 1.0;
     const std::string stopping = options.linear ? kLinearStopping : kMassStopping;
     TableWriter writer(out, options.format, StyleFor(options, "0.0000E+00"),
                        {{"Energy", "MeV"}, {"Collision", stopping}, {"Radiative", stopping}});
     writer.Begin(HeadOf(material));
-    writer.Rows(static_cast<std::size_t>(plan.lastRow + 1), [&](std::size_t row) {
-        const auto& values = table->rows[row];
-        return std::array<double, 3>{RowEnergyMeV(plan, static_cast<int>(row)), values[1] * scale,
-                                     values[2] * scale};
+    writer.Rows(rows.size(), [&](std::size_t row) {
+        const QuantitiesAtEnergy& q = rows[row];
+        return std::array<double, 3>{q.energyMeV, q.collision * scale, q.radiative * scale};
     });
     writer.End();
 }
@@ -533,7 +678,7 @@ void RunMaterials(const QueryOptions& options, std::ostream& out, const QueryEnv
         }
         ParseResult<MaterialHead> head = ReadMaterialHead(file.path);
         if (!head) {
-            Refuse(kExitMaterialFile, head.error.Message());
+            Refuse(kExitMaterialFile, MaterialFileMessage(head.error));
         }
         listed.push_back({&file, std::move(*head.value)});
     }
@@ -587,7 +732,7 @@ int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& 
         if (options.help) {
             out << HelpText(options.command);
         } else if (options.version) {
-            out << "velmora-query " << VELMORA_VERSION << "\n";
+            out << "velmora-query " << kVelmoraVersion << "\n";
         } else {
             switch (options.command) {
                 case Command::kMaterials:
@@ -610,15 +755,15 @@ int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& 
             }
         }
         if (!out.flush()) {
-            err << "velmora-query: the output cannot be written\n";
+            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
             return kExitIoFailure;
         }
         return kExitSuccess;
     } catch (const QueryError& e) {
-        err << "velmora-query: " << e.what() << "\n";
+        err << "velmora-query: " << PrintableText(e.what()) << "\n";
         return e.Status();
     } catch (const std::exception& e) {
-        err << "velmora-query: unexpected error: " << e.what() << "\n";
+        err << "velmora-query: unexpected error: " << PrintableText(e.what()) << "\n";
         return kExitIoFailure;
     }
 }

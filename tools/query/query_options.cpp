@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "query/message_text.h"
 #include "query/query_error.h"
 
 namespace velmora::query {
@@ -18,6 +19,11 @@ constexpr CommandName kCommands[] = {{"materials", Command::kMaterials},
                                      {"energy-for-range", Command::kEnergyForRange},
                                      {"interval", Command::kInterval}};
 
+// Echoed input in the usage messages' single quotes, cut and escaped as every echo is.
+std::string Quoted(const std::string& text) {
+    return "'" + EchoedText(text) + "'";
+}
+
 [[noreturn]] void Usage(const std::string& message) {
     throw QueryError(kExitUsage, message + "; see --help");
 }
@@ -28,7 +34,7 @@ Command CommandNamed(const std::string& name) {
             return entry.command;
         }
     }
-    Usage("unknown subcommand '" + name + "'");
+    Usage("unknown subcommand " + Quoted(name));
 }
 
 bool IsNegativeNumberLike(const std::string& arg) {
@@ -48,7 +54,7 @@ OutputFormat FormatNamed(const std::string& name) {
     if (name == "window-csv") {
         return OutputFormat::kWindowCsv;
     }
-    Usage("--format: '" + name + "' is not one of text, csv, json, window-csv");
+    Usage("--format: " + Quoted(name) + " is not one of text, csv, json, window-csv");
 }
 
 int DigitsFrom(const std::string& text) {
@@ -56,7 +62,7 @@ int DigitsFrom(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, digits);
     if (ec != std::errc() || ptr != end || digits < 1 || digits > kMaxDigits) {
-        Usage("--digits: '" + text + "' is not a whole number from 1 to " +
+        Usage("--digits: " + Quoted(text) + " is not a whole number from 1 to " +
               std::to_string(kMaxDigits));
     }
     return digits;
@@ -67,6 +73,9 @@ void CheckApplicability(const QueryOptions& o) {
     const bool isInterval = o.command == Command::kInterval;
     if ((o.elements || o.compounds) && o.command != Command::kMaterials) {
         Usage("--elements and --compounds apply to materials only");
+    }
+    if (o.elements && o.compounds) {
+        Usage("--elements and --compounds contradict each other: give one, or neither for both");
     }
     if ((o.from || o.to || o.step) && !isInterval) {
         Usage("--from, --to and --step apply to interval only");
@@ -91,7 +100,7 @@ void CheckOperands(const QueryOptions& o) {
     switch (o.command) {
         case Command::kMaterials:
             if (count != 0) {
-                Usage("materials takes no operand, not '" + o.operands[0] + "'");
+                Usage("materials takes no operand, not " + Quoted(o.operands[0]));
             }
             break;
         case Command::kShow:
@@ -147,13 +156,13 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
                 return *inlineValue;
             }
             if (i + 1 >= args.size()) {
-                Usage(arg + " needs a value");
+                Usage(EchoedText(arg) + " needs a value");
             }
             return args[++i];
         };
         const auto flag = [&](bool& target) {
             if (inlineValue) {
-                Usage(arg + " takes no value");
+                Usage(EchoedText(arg) + " takes no value");
             }
             target = true;
         };
@@ -170,7 +179,7 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
         } else if (arg == "--particle") {
             const std::string particle = value();
             if (particle != "positron" && particle != "electron") {
-                Usage("--particle: '" + particle + "' is not positron or electron");
+                Usage("--particle: " + Quoted(particle) + " is not positron or electron");
             }
             o.particle = particle == "electron" ? Particle::kElectron : Particle::kPositron;
             o.particleGiven = true;
@@ -187,7 +196,7 @@ QueryOptions ParseQueryOptions(std::span<const std::string> args) {
         } else if (arg == "--step") {
             o.step = value();
         } else {
-            Usage("unknown option '" + arg + "'");
+            Usage("unknown option " + Quoted(arg));
         }
     }
     if (o.help || o.version) {

@@ -25,7 +25,7 @@ struct QueryOptions {
     Particle particle = Particle::kPositron;
     bool particleGiven = false;
     std::optional<std::string> dataDir;
-    bool elements = false;                      // materials: elements only (with compounds: both)
+    bool elements = false;                      // materials: elements only
     bool compounds = false;                     // materials: compounds and mixtures only
     std::optional<std::string> from, to, step;  // interval, MeV, as typed
     std::vector<std::string> operands;          // the material, then energies or ranges

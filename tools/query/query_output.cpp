@@ -22,11 +22,8 @@ std::string JsonKey(std::string_view name) {
 }
 
 std::string TitleOf(const TableHead& head) {
-    std::string title = head.material + " (";
-    if (head.particle) {
-        title += std::string(ParticleWord(*head.particle)) + "s, ";
-    }
-    return title + head.file + ")\n";
+    return head.material + " (" + std::string(ParticleWord(head.particle)) + "s, " + head.file +
+           ")\n";
 }
 
 void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
@@ -148,9 +145,7 @@ void TableWriter::Begin(const TableHead& head) {
         case OutputFormat::kJson:
             text += "{\n  \"material\": " + JsonString(head.material) +
                     ",\n  \"file\": " + JsonString(head.file) + ",\n";
-            if (head.particle) {
-                text += "  \"particle\": \"" + std::string(ParticleWord(*head.particle)) + "\",\n";
-            }
+            text += "  \"particle\": \"" + std::string(ParticleWord(head.particle)) + "\",\n";
             text += "  \"density\": ";
             AppendNumber(text, head.density, style_);
             text += ",\n  \"mean_excitation_energy\": ";

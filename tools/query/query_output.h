@@ -48,7 +48,7 @@ struct Column {
 struct TableHead {
     std::string material;
     std::string file;
-    std::optional<Particle> particle;
+    Particle particle = Particle::kPositron;
     double density = 0.0;
     double meanExcitationEnergy = 0.0;
     bool showHeadValues = false;  // text: a line with the density and mean excitation energy

@@ -2,7 +2,9 @@
 #include "tablegen/atomic_file.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 #include <vector>
@@ -37,15 +39,16 @@ void CheckTarget(const FileToWrite& file, bool overwrite) {
     const fs::path folder = FolderOf(file.path);
     if (!fs::is_directory(folder, error)) {
         if (fs::exists(folder, error)) {
-            throw TablegenError(folder.string() + " is not a folder");
+            throw TablegenError(folder.string() + " is not a folder", kExitIoFailure);
         }
         if (file.createFolder) {
             return;  // made later; a folder not there yet holds no file to keep
         }
-        throw TablegenError("the folder " + folder.string() + " does not exist");
+        throw TablegenError("the folder " + folder.string() + " does not exist", kExitIoFailure);
     }
     if (!overwrite && fs::exists(file.path, error)) {
-        throw TablegenError(file.path.string() + " exists already (use --force to replace it)");
+        throw TablegenError(file.path.string() + " exists already (use --force to replace it)",
+                            kExitIoFailure);
     }
 }
 
@@ -53,18 +56,22 @@ void CreateFolder(const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
-        throw TablegenError("cannot create " + folder.string() + ": " + error.message());
+        throw TablegenError("cannot create " + folder.string() + ": " + error.message(),
+                            kExitIoFailure);
     }
 }
 
 // Removes the file itself when it cannot be written completely.
 void WriteTemporary(const fs::path& temporary, std::string_view content) {
+    errno = 0;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
     if (!out) {
+        // The stream keeps no reason; the failed open, write or close left it in errno.
+        const std::string reason = errno != 0 ? std::strerror(errno) : "the write failed";
         RemoveQuietly(temporary);
-        throw TablegenError("cannot write " + temporary.string());
+        throw TablegenError("cannot write " + temporary.string() + ": " + reason, kExitIoFailure);
     }
 }
 
@@ -72,7 +79,8 @@ void RenameOver(const fs::path& temporary, const fs::path& path) {
     std::error_code error;
     fs::rename(temporary, path, error);
     if (error) {
-        throw TablegenError("cannot create " + path.string() + ": " + error.message());
+        throw TablegenError("cannot create " + path.string() + ": " + error.message(),
+                            kExitIoFailure);
     }
 }
 

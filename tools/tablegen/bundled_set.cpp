@@ -55,7 +55,7 @@ std::string BundledFileText(const BundledFile& file, const ReferenceData& data,
         return MaterialFileText(file.material, ComputeTable(file.material, data, options), data,
                                 options);
     } catch (const TablegenError& e) {
-        throw TablegenError(file.material.name + ": " + e.what());
+        throw TablegenError(file.material.name + ": " + e.what(), e.Status());
     }
 }
 

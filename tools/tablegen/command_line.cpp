@@ -32,20 +32,24 @@ void CheckCombination(const CommandLine& line) {
     if (line.withElectrons && line.options.particle == Particle::kElectron) {
         throw TablegenError(
             "--with-electrons adds electron tables to the positron ones; "
-            "--electrons writes electron tables only: give one of them");
+            "--electrons writes electron tables only: give one of them",
+            kExitUsage);
     }
     if (line.all && custom) {
-        throw TablegenError("--all regenerates the bundled set and takes no material options");
+        throw TablegenError("--all regenerates the bundled set and takes no material options",
+                            kExitUsage);
     }
     if (line.all) {
         return;
     }
     if (!line.name || !line.density || !line.meanExcitationEv) {
         throw TablegenError(
-            "a material needs --name, --density and --mean-excitation (or use --all); see --help");
+            "a material needs --name, --density and --mean-excitation (or use --all); see --help",
+            kExitUsage);
     }
     if (line.formula.has_value() == line.composition.has_value()) {
-        throw TablegenError("give the composition by exactly one of --formula and --composition");
+        throw TablegenError("give the composition by exactly one of --formula and --composition",
+                            kExitUsage);
     }
 }
 
@@ -57,7 +61,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         const std::string& option = args[i];
         const auto value = [&]() -> std::string {
             if (i + 1 >= args.size()) {
-                throw TablegenError(option + " needs a value");
+                throw TablegenError(option + " needs a value", kExitUsage);
             }
             return args[++i];
         };
@@ -92,7 +96,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         } else if (option == "--no-positron-ratio") {
             line.options.positronRadiativeRatio = false;
         } else {
-            throw TablegenError("unknown option '" + option + "'; see --help");
+            throw TablegenError("unknown option '" + option + "'; see --help", kExitUsage);
         }
     }
     CheckCombination(line);
@@ -127,6 +131,13 @@ Switches:
   --reference DIR       folder with the reference inputs (default: installed share folder,
                         else data/reference of the source tree)
   --help, --version
+Exit status (as velmora-query's):
+  0  success
+  1  a file could not be written, or exists and --force was not given
+  2  the command line was not understood
+  4  a reference input cannot be read or is malformed
+  5  a value was refused: density, mean excitation energy, composition or name
+Nothing is written on any failure; one line on standard error says why.
 )";
 }
 

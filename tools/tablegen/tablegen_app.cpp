@@ -11,11 +11,21 @@
 #include "tablegen/reference_data.h"
 #include "tablegen/tablegen_error.h"
 #include "tablegen/version.h"
+#include "velmora_version.h"
 
 namespace velmora::tablegen {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The reference inputs; a fault in them is a fault of a data file, whatever its kind.
+ReferenceData LoadReferenceInputs(const fs::path& folder) {
+    try {
+        return LoadReferenceData(folder);
+    } catch (const TablegenError& e) {
+        throw TablegenError(e.what(), kExitDataFile);
+    }
+}
 
 fs::path ReferenceFolder(const CommandLine& line, const fs::path& executableDir) {
     if (line.referenceDir) {
@@ -38,7 +48,8 @@ std::string CustomFileName(const CommandLine& line) {
         file += kCompoundExtension;
     }
     if (!IsSafeFileName(file)) {
-        throw TablegenError("--file-name: use letters, digits, blanks and . _ ( ) + - only");
+        throw TablegenError("--file-name: use letters, digits, blanks and . _ ( ) + - only",
+                            kExitUsage);
     }
     return file;
 }
@@ -91,7 +102,8 @@ fs::path ElectronFolderBeside(const fs::path& positronFolder) {
         throw TablegenError(
             "--with-electrons: the electron table goes into the e_ folder beside a "
             "p_ folder (p_STC -> e_STC), and " +
-            positronFolder.string() + " is not a p_ folder");
+                positronFolder.string() + " is not a p_ folder",
+            kExitUsage);
     }
     return folder.parent_path() / electronName;
 }
@@ -157,13 +169,14 @@ int RunTablegen(std::span<const std::string> args, std::ostream& out, std::ostre
         const CommandLine line = ParseCommandLine(args);
         if (line.help) {
             out << UsageText();
-            return 0;
+            return kExitSuccess;
         }
         if (line.version) {
-            out << "velmora-tablegen " << kGeneratorVersion << "\n";
-            return 0;
+            // The program's version; the files it writes name the generation method's own.
+            out << "velmora-tablegen " << kVelmoraVersion << "\n";
+            return kExitSuccess;
         }
-        const ReferenceData data = LoadReferenceData(ReferenceFolder(line, executableDir));
+        const ReferenceData data = LoadReferenceInputs(ReferenceFolder(line, executableDir));
         if (line.all) {
             const fs::path root = line.outputDir.value_or(".");
             std::vector<GenerationOptions> sets = {line.options};
@@ -175,13 +188,14 @@ int RunTablegen(std::span<const std::string> args, std::ostream& out, std::ostre
         } else {
             WriteCustomMaterial(line, data, out);
         }
-        return 0;
+        return kExitSuccess;
     } catch (const TablegenError& e) {
         err << "velmora-tablegen: " << e.what() << "\n";
+        return e.Status();
     } catch (const std::exception& e) {
         err << "velmora-tablegen: unexpected error: " << e.what() << "\n";
     }
-    return 1;
+    return kExitIoFailure;
 }
 
 }  // namespace velmora::tablegen

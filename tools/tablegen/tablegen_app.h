@@ -9,7 +9,8 @@
 
 namespace velmora::tablegen {
 
-// Runs the generator; messages go to out, errors to err. Returns the exit code (0 on success).
+// Runs the generator; messages go to out, errors to err. Returns the exit status (see
+// tablegen_error.h; 0 on success).
 // Nothing is written unless every check and computation succeeded. executableDir locates the
 // installed reference inputs when --reference is not given.
 int RunTablegen(std::span<const std::string> args, std::ostream& out, std::ostream& err,

@@ -1,4 +1,5 @@
-// The version of the table generator, printed into every file it writes.
+// The version of the generation method, printed into every file the generator writes. It is data,
+// not the program's version (velmora-tablegen --version prints Velmora's).
 #pragma once
 
 namespace velmora::tablegen {

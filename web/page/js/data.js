@@ -1,0 +1,73 @@
+// The data concern: the WebAssembly core, the catalogue of bundled materials and their tables,
+// fetched when chosen. Every number is read and written by the core; this module only moves bytes.
+import createVelmora from '../velmora.mjs';
+
+const SYMBOLS = ('H He Li Be B C N O F Ne Na Mg Al Si P S Cl Ar K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn ' +
+    'Ga Ge As Se Br Kr Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe Cs Ba La Ce Pr Nd Pm ' +
+    'Sm Eu Gd Tb Dy Ho Er Tm Yb Lu Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn Fr Ra Ac Th Pa U ' +
+    'Np Pu Am Cm Bk Cf').split(' ');
+
+export class Library {
+    constructor(core, materials) {
+        this.core = core;
+        this.materials = materials;
+        this.catalogue = new core.Catalogue(materials.map((m) => m.name).join('\n'),
+            materials.map((m) => m.fileName).join('\n'));
+        this.tables = new Map();  // "p_STC/Water liquid.stc" -> Material (the core's)
+    }
+
+    static async open() {
+        const [core, materials] = await Promise.all([
+            createVelmora(),
+            fetch('data/catalogue.json').then((r) => {
+                if (!r.ok) throw new Error(`data/catalogue.json: ${r.status}`);
+                return r.json();
+            }),
+        ]);
+        return new Library(core, materials);
+    }
+
+    // The catalogue entries a typed text means: an element's chemical symbol exactly ("Pb"),
+    // otherwise the core's name matching. {outcome, entries}
+    match(text) {
+        const typed = text.trim();
+        const z = SYMBOLS.indexOf(typed) + 1;
+        if (z > 0) {
+            const prefix = String(z).padStart(3, '0') + ' ';
+            const element = this.materials.find((m) => m.kind === 'element' && m.fileName.startsWith(prefix));
+            if (element) return { outcome: 'found', entries: [element] };
+        }
+        if (typed === '') return { outcome: 'unknown', entries: [] };
+        const found = this.catalogue.match(typed);
+        return { outcome: found.outcome, entries: found.indices.map((k) => this.materials[k]) };
+    }
+
+    // The entry whose name or file name is exactly the text (the shared link's form).
+    exact(text) {
+        return this.materials.find((m) => m.name === text || m.fileName === text) ?? null;
+    }
+
+    // The core's reading of a bundled table: particle 'positron' or 'electron'.
+    async table(entry, particle) {
+        const key = `${particle === 'electron' ? 'e' : 'p'}_${entry.folder}/${entry.fileName}`;
+        if (!this.tables.has(key)) {
+            const response = await fetch('data/' + key.split('/').map(encodeURIComponent).join('/'));
+            if (!response.ok) throw new Error(`${key}: ${response.status}`);
+            const bytes = new Uint8Array(await response.arrayBuffer());
+            const material = this.readBytes(bytes, key.replace('/', '\\'));
+            if (!material.ok()) throw new Error(material.error());
+            this.tables.set(key, material);
+        }
+        return this.tables.get(key);
+    }
+
+    // A material file's bytes read by the core (a file of the user's own, or a bundled one).
+    readBytes(bytes, path) {
+        // A Uint8Array goes to the core's std::string byte for byte (the core decodes it).
+        return new this.core.Material(bytes, path);
+    }
+
+    format(value, pattern) {
+        return this.core.formatPattern(value, pattern);
+    }
+}

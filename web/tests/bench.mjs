@@ -1,0 +1,77 @@
+// Figures of the web edition in headless Chromium on this machine (not a test: it prints them).
+//   node web/tests/bench.mjs          (after scripts/web --build-only)
+// Navigation to the first result on screen and the bytes transferred until then, with a cold
+// cache (a fresh browser context each time); one typed energy to updated results and graphs;
+// 10,000 pasted energies to a rendered table; a pointer move to an updated read-out. The last
+// three are measured inside the page from the input event to the end of the following style
+// and layout (forced), as medians.
+import { openPage, startSite } from './support.mjs';
+
+const runs = Number(process.env.VELMORA_BENCH_RUNS ?? 7);
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const site = await startSite();
+try {
+    const navigation = [];
+    const bytes = [];
+    for (let run = 0; run < runs; ++run) {
+        const context = await site.browser.createBrowserContext();
+        const page = await context.newPage();
+        const client = await page.createCDPSession();
+        await client.send('Network.enable');
+        let transferred = 0;
+        let counting = true;
+        client.on('Network.loadingFinished', (event) => { if (counting) transferred += event.encodedDataLength; });
+        await page.evaluateOnNewDocument(() => {
+            new MutationObserver((_, observer) => {
+                if (document.body?.dataset.ready === 'true') {
+                    window.velmoraReadyAt = performance.now();
+                    observer.disconnect();
+                }
+            }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] });
+        });
+        await page.goto(site.url);
+        await page.waitForSelector('body[data-ready="true"]');
+        counting = false;
+        navigation.push(await page.evaluate(() => window.velmoraReadyAt));
+        bytes.push(transferred);
+        await context.close();
+    }
+    console.log(`navigation to the first result: median ${median(navigation).toFixed(0)} ms ` +
+        `(runs: ${navigation.map((t) => t.toFixed(0)).join(', ')})`);
+    console.log(`bytes transferred until then: ${median(bytes)} (${(median(bytes) / 1024).toFixed(0)} KiB)`);
+
+    const page = await openPage(site);
+    const timed = (text) => page.evaluate((typed, count) => {
+        const box = document.getElementById('energies');
+        const times = [];
+        for (let k = 0; k < count; ++k) {
+            box.value = k % 2 ? typed : typed + ' ';
+            const start = performance.now();
+            box.dispatchEvent(new Event('input', { bubbles: true }));
+            void document.body.offsetHeight;
+            times.push(performance.now() - start);
+        }
+        return times;
+    }, text, runs);
+    const typed = await timed('2.5');
+    console.log(`one typed energy to updated results and graphs: median ${median(typed).toFixed(2)} ms`);
+    const list = Array.from({ length: 10000 }, (_, k) => (0.01 + k * 0.0999).toPrecision(6)).join('\n');
+    const pasted = await timed(list);
+    console.log(`10,000 pasted energies to a rendered table: median ${median(pasted).toFixed(1)} ms ` +
+        `(${await page.$$eval('#results tbody tr', (rows) => rows.length)} rows on the page)`);
+    const pointer = await page.evaluate((count) => {
+        const svg = document.querySelector('#graphs svg');
+        const box = svg.getBoundingClientRect();
+        const times = [];
+        for (let k = 0; k < count * 10; ++k) {
+            const start = performance.now();
+            svg.dispatchEvent(new PointerEvent('pointermove', { clientX: box.left + box.width * (0.15 + 0.7 * (k % 13) / 13), clientY: box.top + 50 }));
+            void document.body.offsetHeight;
+            times.push(performance.now() - start);
+        }
+        return times;
+    }, runs);
+    console.log(`pointer move to an updated read-out: median ${median(pointer).toFixed(2)} ms`);
+} finally {
+    await site.close();
+}
