@@ -12,6 +12,7 @@
 
 #include "app/program_windows.h"
 #include "core/material_table.h"
+#include "core/shared_tables.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/material_table.h"
+#include "core/shared_tables.h"
 #include "graph/graph_window.h"
 #include "main_window/main_window.h"
 #include "offscreen_main.h"

@@ -2,14 +2,29 @@
 // given, computed in-process by Velmora's core library with the tables of a material file.
 //
 // Usage: stopping_power MATERIAL_FILE ENERGY_MEV RANGE_G_PER_CM2
+// MATERIAL_FILE is a path, or a path inside the installed tables ("p_STC/Water liquid.stc").
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
-#include "core/energy_query.h"
-#include "core/material_reading.h"
-#include "core/number_format.h"
-#include "core/range_query.h"
+#include <velmora/core/energy_query.h>
+#include <velmora/core/installed_data.h>
+#include <velmora/core/material_reading.h>
+#include <velmora/core/number_format.h>
+#include <velmora/core/range_query.h>
+
+namespace {
+
+// The file as given when it exists, otherwise the same relative path in the installed tables.
+std::filesystem::path MaterialPath(const std::filesystem::path& given) {
+    if (given.is_absolute() || std::filesystem::exists(given)) {
+        return given;
+    }
+    return velmora::InstalledDataFolder() / given;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -17,7 +32,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The file is read and checked completely, as the main window's OK button does.
-    const velmora::ParseResult<velmora::MaterialTable> loaded = velmora::LoadMaterialTable(argv[1]);
+    const velmora::ParseResult<velmora::MaterialTable> loaded =
+        velmora::LoadMaterialTable(MaterialPath(argv[1]));
     if (!loaded) {
         std::cerr << loaded.error.Message() << "\n";
         return 1;

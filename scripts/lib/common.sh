@@ -3,9 +3,10 @@
 VELMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Packages that building and running the program needs (lrelease compiles the English translation
-# at build time: qt6-l10n-tools holds it, qt6-tools-dev the CMake package that finds it).
+# at build time: qt6-l10n-tools holds it, qt6-tools-dev the CMake package that finds it; the Debian
+# package's dependencies are read by dpkg-dev's dpkg-shlibdeps).
 VELMORA_RUN_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fonts-liberation
 )
@@ -15,13 +16,13 @@ VELMORA_PYTHON_PACKAGES=(python3 python3-dev python3-numpy pybind11-dev)
 
 # Further packages for the tests: GoogleTest, Google Benchmark, an X server, a session bus and the
 # accessibility interface for the end-to-end walk (driven by Debian's own Python), the Debian
-# package tools for the package check, clang for the fuzz targets, the Python module with pytest and
-# matplotlib (the README's Python example draws with it).
+# package tools and Debian's package checker lintian for the package check, clang for the fuzz
+# targets, the Python module with pytest and matplotlib (the README's Python example draws with it).
 VELMORA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
     dbus at-spi2-core python3 python3-pyatspi
-    dpkg-dev desktop-file-utils
+    desktop-file-utils lintian
     clang libclang-rt-14-dev
     "${VELMORA_PYTHON_PACKAGES[@]}" python3-pytest python3-matplotlib
 )

@@ -1,11 +1,12 @@
 // The flow of a run: which window is created when, and what each user request leads to.
 //
 // The title window comes first. Its start button brings up the main window, started afresh; its
-// reference button shows the data-reference window; its exit sign ends the program. In the main
-// window a chosen file's head shows at once and OK loads the table, which the graph window draws;
-// a typed energy or a chosen table row is marked by the graph window's cursor lines, and a pointer
-// on a graph chooses the table row under it. The main window's buttons lead back to the title
-// window, to the term window and to the equal-interval table window.
+// reference button shows the data-reference window; its exit sign ends the program, and so does its
+// close box unless the main window is on screen. In the main window a chosen file's head shows at
+// once and OK loads the table, which the graph window draws; a typed energy or a chosen table row
+// is marked by the graph window's cursor lines, and a pointer on a graph chooses the table row
+// under it. The main window's buttons lead back to the title window, to the term window and to
+// the equal-interval table window; its close box ends the program.
 #include "app/program_windows.h"
 
 #include <QAction>
@@ -13,9 +14,11 @@
 #include <memory>
 
 #include "app/data_folder.h"
+#include "core/cursor_positions.h"
 #include "core/interval_table.h"
 #include "core/material_table.h"
 #include "core/positron_emitters.h"
+#include "core/shared_tables.h"
 #include "emitters_window/emitters_window.h"
 #include "graph/graph_window.h"
 #include "info_windows/reference_window.h"
@@ -85,6 +88,7 @@ TitleWindow& titleWindow() {
         });
         QObject::connect(&title, &TitleWindow::referencesRequested,
                          [] { referenceWindow().Show(); });
+        QObject::connect(&title, &TitleWindow::exitRequested, [] { End(); });
         title.onClose = [] { CloseTitleWindow(); };
     }
     return *g_title;
@@ -114,6 +118,8 @@ MainWindow& mainWindow() {
         emitters->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
         main.addAction(emitters);
         QObject::connect(emitters, &QAction::triggered, [] { emittersWindow().ShowAndMark(); });
+        // Closing the main window by its frame ends the program.
+        main.onClose = [] { End(); };
         main.Load();
     }
     return *g_main;

@@ -13,7 +13,7 @@
 
 #include <vector>
 
-#include "core/positron_emitters.h"
+#include "positron_emitters.h"
 
 namespace velmora {
 

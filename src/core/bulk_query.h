@@ -7,8 +7,8 @@
 #include <optional>
 #include <span>
 
-#include "core/energy_query.h"
-#include "core/material_table.h"
+#include "energy_query.h"
+#include "material_table.h"
 
 namespace velmora {
 

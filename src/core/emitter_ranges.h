@@ -10,8 +10,8 @@
 
 #include <optional>
 
-#include "core/material_table.h"
-#include "core/positron_emitters.h"
+#include "material_table.h"
+#include "positron_emitters.h"
 
 namespace velmora {
 

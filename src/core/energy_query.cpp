@@ -1,6 +1,7 @@
 // The four quantities at one energy and where the cursor lines mark them.
 #include "core/energy_query.h"
 
+#include "core/cursor_positions.h"
 #include "core/interpolation.h"
 
 namespace velmora {

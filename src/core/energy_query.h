@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/material_table.h"
+#include "material_table.h"
 
 namespace velmora {
 
@@ -28,16 +28,5 @@ std::optional<QuantitiesAtEnergy> InterpolateAtEnergy(const MaterialTable& table
 
 // Row 1..81 of the table as it stands, without interpolation.
 QuantitiesAtEnergy TabulatedRow(const MaterialTable& table, int row);
-
-// Where the graphs' cursor lines mark a set of quantities, in single precision like the lines.
-struct CursorPositions {
-    float energyX = 0.0f;
-    float collisionY = 0.0f;
-    float radiativeY = 0.0f;
-    float totalY = 0.0f;
-    float rangeY = 0.0f;
-};
-
-CursorPositions CursorPositionsOf(const QuantitiesAtEnergy& quantities);
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/cursor_positions.h"
+
 namespace velmora {
 
 namespace {

@@ -1,7 +1,7 @@
-// Log-log interpolation in the 81-row table and the cursor-line coordinates of the graphs.
+// Log-log interpolation in the 81-row table.
 #pragma once
 
-#include "core/material_table.h"
+#include "material_table.h"
 
 namespace velmora {
 
@@ -22,11 +22,5 @@ int FindUpperRow(const MaterialTable& table, double energyMeV);
 // non-positive value or energy in the two rows gives NaN, which callers must refuse beforehand.
 double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,
                          double energyMeV);
-
-// User coordinates of the cursor lines: ln value plus 4.606, 6.909 or 9.212 (ln 10 taken as 2.303).
-// A value that is not positive gives NaN.
-double CursorX(double energyMeV);
-double CursorYStopping(double stoppingPower);
-double CursorYRange(double csdaRange);
 
 }  // namespace velmora

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/interval_table.h"
-#include "core/material_table.h"
+#include "interval_table.h"
+#include "material_table.h"
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 // The run's one equal-interval table.
-#include "core/interval_table.h"
+#include "core/shared_tables.h"
 
 namespace velmora {
 

@@ -13,7 +13,4 @@ struct IntervalTable {
     std::array<std::array<double, 3>, kLastIntervalRow + 1> rows{};
 };
 
-// The run's one equal-interval table.
-IntervalTable& SharedIntervalTable();
-
 }  // namespace velmora

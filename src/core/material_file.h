@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/material_table.h"
+#include "material_table.h"
 
 namespace velmora {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/material_catalogue.h"
-#include "core/material_table.h"
+#include "material_catalogue.h"
+#include "material_table.h"
 
 namespace velmora {
 

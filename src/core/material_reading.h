@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/material_file.h"
-#include "core/material_table.h"
-#include "core/text_decoding.h"  // DecodeMaterialBytes, which the reading applies
+#include "material_file.h"
+#include "material_table.h"
+#include "text_decoding.h"  // DecodeMaterialBytes, which the reading applies
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 // The run's one shared material table.
-#include "core/material_table.h"
+#include "core/shared_tables.h"
 
 namespace velmora {
 

@@ -26,7 +26,4 @@ struct MaterialTable {
     std::array<std::string, kRowSlots> TableLines{};  // display text of each row (list entries)
 };
 
-// The one table shared by every window of a run.
-MaterialTable& SharedMaterialTable();
-
 }  // namespace velmora

@@ -14,7 +14,7 @@
 #include <version>
 
 #if !defined(__cpp_lib_to_chars)
-#include "core/number_libraries.h"
+#include "number_libraries.h"
 #endif
 
 namespace velmora::portable {

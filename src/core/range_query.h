@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/material_table.h"
+#include "material_table.h"
 
 namespace velmora {
 

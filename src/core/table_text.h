@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/material_table.h"
+#include "material_table.h"
 
 namespace velmora {
 

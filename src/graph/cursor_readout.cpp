@@ -1,6 +1,7 @@
 // The graph window's cursor read-out: the table row nearest to the pointer along the energy axis.
 #include <cmath>
 
+#include "core/cursor_positions.h"
 #include "core/energy_query.h"
 #include "core/interpolation.h"
 #include "core/material_table.h"

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <array>
 
+#include "core/cursor_positions.h"
 #include "core/energy_query.h"
 #include "core/material_table.h"
 #include "graph/electron_table.h"

@@ -6,7 +6,6 @@
 #include "toolkit/label.h"
 #include "toolkit/palette.h"
 #include "toolkit/pictures.h"
-#include "toolkit/program.h"
 #include "toolkit/twips.h"
 
 // The photograph lives in this library's resources; a static library needs them registered.
@@ -49,7 +48,7 @@ TitleWindow::TitleWindow() : Window(tr("  Velmora"), 9900, 6975) {
     setAccessibleName(QStringLiteral("Velmora title"));
     BuildControls();
     startButton->onClick = [this] { emit startRequested(); };
-    exitButton->onClick = [] { End(); };
+    exitButton->onClick = [this] { emit exitRequested(); };
     referencesButton->onClick = [this] { emit referencesRequested(); };
 }
 

@@ -18,6 +18,7 @@ class TitleWindow : public Window {
   signals:
     void startRequested();
     void referencesRequested();
+    void exitRequested();
 
   private:
     void BuildControls();

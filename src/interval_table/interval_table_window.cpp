@@ -7,6 +7,7 @@
 
 #include "core/interval_table.h"
 #include "core/material_table.h"
+#include "core/shared_tables.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"
 #include "toolkit/text_files.h"

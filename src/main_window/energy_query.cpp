@@ -1,6 +1,7 @@
 // The energy query of the main window: values at a typed energy or at a picked table row.
 #include "core/energy_query.h"
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "main_window/main_window.h"
 #include "toolkit/message_box.h"
 

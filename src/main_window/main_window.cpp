@@ -7,6 +7,7 @@
 #include "core/material_reading.h"
 #include "core/material_table.h"
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "toolkit/message_box.h"
 #include "toolkit/text_files.h"
 

@@ -9,7 +9,6 @@
 #include "toolkit/label.h"
 #include "toolkit/palette.h"
 #include "toolkit/pictures.h"
-#include "toolkit/program.h"
 #include "toolkit/twips.h"
 
 namespace velmora {
@@ -286,8 +285,6 @@ void MainWindow::ConnectHandlers() {
     newEnergyButton->onClick = [this] { StartNewEnergy(); };
     termsButton->onClick = [this] { emit termsRequested(); };
     intervalTableButton->onClick = [this] { emit intervalTableRequested(); };
-    // Closing the main window by its frame ends the program.
-    onClose = [] { End(); };
 }
 
 }  // namespace velmora

@@ -19,8 +19,11 @@ QPixmap TransparentPixmap() {
 // The word on the exit sign, in the interface's language.
 const char* const kExitWord = QT_TRANSLATE_NOOP("velmora::ExitSignPicture", "非常口");
 
+// In the face of the title window's buttons, so that the title window, where the program starts,
+// loads one Japanese face rather than two (a face costs some 2 MB of memory; the kanji are drawn
+// alike in both).
 void DrawExitWord(QPainter& painter) {
-    QFont font(kFontMsGothic);
+    QFont font(kFontMeiryo);
     font.setPixelSize(10);
     font.setBold(true);
     painter.setFont(font);

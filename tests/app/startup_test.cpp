@@ -3,6 +3,7 @@
 
 #include "core/energy_query.h"
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "graph/graph_window.h"
 #include "info_windows/reference_window.h"
 #include "info_windows/term_window.h"

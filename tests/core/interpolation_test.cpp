@@ -1,5 +1,6 @@
 // Tests of the row search, log-log interpolation, its callers and cursor coordinates.
 #include "core/interpolation.h"
+#include "core/cursor_positions.h"
 
 #include <gtest/gtest.h>
 

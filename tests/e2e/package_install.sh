@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# The Debian package: CPack builds it from the build tree, it is unpacked into a scratch root and
-# checked (files, Depends), and the installed program is started as from a menu, in a folder
-# without material folders, under a private X server. It must fill the per-user data folder from
-# its bundled tables (the positron tables and the electron tables beside them, also into a folder
-# filled by a version without electron tables) and leave the installed tree untouched.
+# The Debian package: built as the README's "Installing the package" says, by its commands run in a
+# fresh copy of the source tree (the files git knows, without any build), its install command
+# checked by apt's simulation; then checked by lintian, unpacked into a scratch root and checked
+# (files, manual pages, Depends, the core library's CMake package), and the installed program is
+# started as from a menu, in a folder without material folders, under a private X server. It must
+# fill the per-user data folder from its bundled tables (the positron tables and the electron
+# tables beside them, also into a folder filled by a version without electron tables) and leave
+# the installed tree untouched.
 # Usage: package_install.sh BUILD_DIR SOURCE_DIR WITH_TABLEGEN(0|1) ARTIFACTS_DIR
+# BUILD_DIR gives the reference answers of velmora-query; the copy is built beside it, in a folder
+# of its own that each run empties first.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/xvfb.sh"
-e2e_require cpack:cmake dpkg-shlibdeps:dpkg-dev desktop-file-validate:desktop-file-utils
+e2e_require cpack:cmake dpkg-shlibdeps:dpkg-dev desktop-file-validate:desktop-file-utils \
+    lintian:lintian git:git
 
 build="$1"
 source_dir="$2"
@@ -66,14 +72,53 @@ snapshot() {
         xargs -0 sha256sum)
 }
 
-step "build the .deb with CPack"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/cpack" > "$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack failed"; }
-debs=("$work"/cpack/*.deb)
+step "the README's commands in a fresh copy of the source tree"
+# The copy lives under the build folder, at the same place every run, so that a compiler cache
+# (when the environment names one) finds its earlier work.
+clone="$build/readme-package/velmora"
+rm -rf "$build/readme-package"
+mkdir -p "$clone"
+(cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do [ ! -e "$file" ] || printf '%s\0' "$file"; done |
+    tar --null -T - -cf -) | tar -xf - -C "$clone"
+[ ! -e "$clone/build" ] || fail "the copy holds a build folder"
+readme_block="$(awk '/^## Installing the package/ { section = 1; next }
+    section && /^## / { exit }
+    section && /^```sh$/ { block = 1; next }
+    block && /^```$/ { exit }
+    block { print }' "$source_dir/README.md")"
+[ -n "$readme_block" ] || fail "no sh block in the README's 'Installing the package'"
+echo "$readme_block"
+if grep -q -w sudo <<< "$(sed 's/#.*//' <<< "$readme_block")"; then
+    fail "a command uses sudo, which a root machine need not have"
+fi
+# Every command runs as written, except the install, which apt only simulates: the package must
+# not be installed on the machine that runs the tests.
+install_line="$(grep -E '^apt(-get)? install ' <<< "$readme_block")" ||
+    fail "the README installs the package by no 'apt install' command"
+build_commands="$(grep -v -E '^apt(-get)? install ' <<< "$readme_block")"
+[ -n "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] || ! command -v ccache > /dev/null ||
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+(cd "$clone" && bash -euo pipefail -c "$build_commands") > "$work/readme-build.log" 2>&1 ||
+    { tail -n 60 "$work/readme-build.log"; fail "the README's build commands failed"; }
+read -r -a install_words <<< "$(sed 's/#.*//' <<< "$install_line")"
+debs=()
+for word in "${install_words[@]:2}"; do
+    # shellcheck disable=SC2206  # the README's glob is meant to expand, as the shell would
+    debs+=($clone/$word)
+done
 if [ "${#debs[@]}" -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-    fail "expected one .deb, found: ${debs[*]}"
+    fail "the install command names not exactly one .deb: ${debs[*]}"
 fi
 deb="${debs[0]}"
+apt-get install --simulate "$deb" > "$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log"; fail "apt cannot install: $install_line"; }
+grep -q '^Inst velmora ' "$work/apt.log" || { cat "$work/apt.log"; fail "apt would not install velmora"; }
+
+step "lintian"
+lintian --fail-on error "$deb" > "$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian finds an error in the package"; }
+cat "$work/lintian.log"
 
 step "package fields and Depends"
 [ "$(dpkg-deb -f "$deb" Package)" = velmora ] || fail "package name is not velmora"
@@ -158,10 +203,21 @@ if [ "$with_tablegen" = 1 ]; then
     [ -z "$(ls -A "$work/tablegen-start")" ] || fail "velmora-tablegen wrote into its start folder"
 fi
 
-step "velmora-query, its manual page and the core library from the installed tree"
+step "the manual pages, compressed"
+man_pages=(velmora velmora-query)
+[ "$with_tablegen" = 0 ] || man_pages+=(velmora-tablegen)
+for page in "${man_pages[@]}"; do
+    compressed="$root/usr/share/man/man1/$page.1.gz"
+    [ -f "$compressed" ] || fail "usr/share/man/man1/$page.1.gz missing"
+    gzip -t "$compressed" || fail "$page.1.gz is not gzip"
+    zcat "$compressed" | grep -q "^\.TH ${page^^} 1 " || fail "$page.1.gz is not the page of $page"
+done
+uncompressed="$(find "$root/usr/share/man" -type f ! -name '*.gz')"
+[ -z "$uncompressed" ] || fail "manual pages installed uncompressed: $uncompressed"
+
+step "velmora-query and the core library from the installed tree"
 query="$root/usr/bin/velmora-query"
 [ -x "$query" ] || fail "usr/bin/velmora-query missing"
-[ -f "$root/usr/share/man/man1/velmora-query.1" ] || fail "usr/share/man/man1/velmora-query.1 missing"
 if ldd "$query" | grep -qi 'libqt'; then
     fail "velmora-query loads a Qt library"
 fi
@@ -184,16 +240,25 @@ done
 for file in libvelmora_core.a VelmoraConfig.cmake; do
     [ -n "$(find "$root/usr/lib" -name "$file")" ] || fail "no $file under usr/lib"
 done
-# A program of its own, built with find_package(Velmora) against the unpacked package.
+# A program of its own, built with find_package(Velmora) against the unpacked package, as a
+# project that asks for C++17; its test reads the tables through Velmora_DATA_DIR.
 cmake -S "$source_dir/examples/consumer" -B "$work/consumer" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_PREFIX_PATH="$root/usr" > "$work/consumer.log" 2>&1 &&
-    cmake --build "$work/consumer" >> "$work/consumer.log" 2>&1 ||
-    { cat "$work/consumer.log"; fail "the example consumer does not build against the package"; }
+    -DCMAKE_CXX_STANDARD=17 -DCMAKE_PREFIX_PATH="$root/usr" > "$work/consumer.log" 2>&1 &&
+    cmake --build "$work/consumer" >> "$work/consumer.log" 2>&1 &&
+    ctest --test-dir "$work/consumer" --output-on-failure >> "$work/consumer.log" 2>&1 ||
+    { cat "$work/consumer.log"; fail "the example consumer does not build or test against the package"; }
 read -r -a at <<< "$expected"
 consumer="$("$work/consumer/stopping_power" "$installed_water" 1 0.5)" ||
     fail "the example consumer failed"
 [[ "$consumer" == "Water, liquid at 1 MeV: collision ${at[1]}, radiative ${at[2]}, total ${at[3]} "* ]] ||
     fail "the example consumer printed: $consumer"
+# InstalledDataFolder() of the packaged library names the folder the package puts its tables in.
+if ! (cd "$work/query-start" && "$work/consumer/stopping_power" "p_STC/Water liquid.stc" 1 0.5) \
+    > /dev/null 2> "$work/relative-error"; then
+    grep -q -F '"/usr/share/velmora/data/p_STC/Water liquid.stc": the file cannot be read' \
+        "$work/relative-error" || fail "InstalledDataFolder() is not /usr/share/velmora/data: \
+$(cat "$work/relative-error")"
+fi
 
 xvfb_start "$work"
 export XDG_RUNTIME_DIR="$work/runtime"

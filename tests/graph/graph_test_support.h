@@ -6,6 +6,7 @@
 
 #include "core/interpolation.h"
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "graph/graph_window.h"
 #include "main_window/main_window.h"
 #include "support/material_files.h"

@@ -4,6 +4,7 @@
 
 #include "core/interval_table.h"
 #include "core/material_file.h"
+#include "core/shared_tables.h"
 #include "interval_table/interval_table_window.h"
 #include "support/material_files.h"
 #include "support/program_test.h"

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/number_format.h"
+#include "core/shared_tables.h"
 #include "graph/graph_window.h"
 #include "support/program_test.h"
 #include "support/user_input.h"

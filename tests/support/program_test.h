@@ -8,6 +8,7 @@
 
 #include "app/program_windows.h"
 #include "core/material_table.h"
+#include "core/shared_tables.h"
 #include "main_window/main_window.h"
 #include "support/material_files.h"
 #include "support/message_recorder.h"
