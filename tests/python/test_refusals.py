@@ -113,10 +113,19 @@ def test_refused_look_ups_are_the_command_lines(tmp_path):
     assert refusal(lambda: velmora.materials("muon")) == in_module_words(expected)
 
 
-def test_an_element_symbol_names_the_element_as_on_the_command_line():
-    lead = velmora.material("Pb")
-    assert (lead.name, lead.particle) == ("Lead", "positron")
-    assert velmora.material("Pb", "electron").particle == "electron"
+def test_symbols_and_the_particle_of_a_table(tmp_path):
+    assert (velmora.material("Pb").name, velmora.material("Pb", "electron").particle) == (
+        "Lead", "electron")
+    # The particle as the second line names it, else as the folder does, else the one asked for.
+    lines = (DATA_DIR / "e_STC" / "Water liquid.stc").read_text().splitlines(keepends=True)
+    (tmp_path / "p_STC").mkdir()
+    (tmp_path / "told.stc").write_text("".join(lines))
+    (tmp_path / "p_STC" / "told.stc").write_text("".join(lines))
+    (tmp_path / "untold.stc").write_text("".join(lines[:1] + ["Stopping powers\n"] + lines[2:]))
+    cases = [("told.stc", None, "electron"), ("p_STC/told.stc", None, "electron"),
+             ("untold.stc", None, None), ("untold.stc", "electron", "electron")]
+    for file, asked, particle in cases:
+        assert velmora.material(tmp_path / file, asked).particle == particle, (file, asked)
 
 
 def test_a_malformed_head_refuses_the_listing_as_the_command_line_does(tmp_path):
