@@ -131,9 +131,10 @@ def test_symbols_and_the_particle_of_a_table(tmp_path):
 def test_a_malformed_head_refuses_the_listing_as_the_command_line_does(tmp_path):
     (tmp_path / "p_QRV").mkdir()
     shutil.copy(DATA_DIR / "p_QRV" / "001 Hydrogen.qrv", tmp_path / "p_QRV")
-    (tmp_path / "p_QRV" / "002 Broken.qrv").write_text("Broken\n\n\nnot numbers\n")
-    expected = query_refusal("materials", "--data-dir", str(tmp_path))
-    assert refusal(lambda: velmora.materials(data_dir=tmp_path)) == expected
+    for density in ["not numbers", "x" * 80 + " 75"]:  # the long field is cut in both
+        (tmp_path / "p_QRV" / "002 Broken.qrv").write_text(f"Broken\n\n\n{density}\n")
+        expected = query_refusal("materials", "--data-dir", str(tmp_path))
+        assert refusal(lambda: velmora.materials(data_dir=tmp_path)) == expected
 
 
 def test_refused_intervals_are_the_command_lines():
