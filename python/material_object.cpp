@@ -111,8 +111,7 @@ DataFolderCandidates DataPlaces() {
 
 Particle ParticleNamed(const std::string& word) {
     if (word != "positron" && word != "electron") {
-        RaiseValueError("particle: " + QuotedForMessage(word) +
-                        " is not \"positron\" or \"electron\"");
+        RaiseValueError("particle: '" + EchoedText(word) + "' is not positron or electron");
     }
     return word == "electron" ? Particle::kElectron : Particle::kPositron;
 }

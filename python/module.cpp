@@ -15,6 +15,7 @@ namespace {
 MaterialRequest RequestFor(Particle particle, bool particleGiven, py::handle dataDir) {
     MaterialRequest request{particle, particleGiven, PathText(dataDir)};
     request.dataDirOption = "data_dir";
+    request.particleOption = "particle";
     request.listingHint = "velmora.materials() lists them";
     return request;
 }
@@ -37,7 +38,7 @@ py::list Materials(const std::string& particleWord, py::handle dataDir) {
     for (const MaterialFile& file : ListMaterialFiles(folders, particle)) {
         ParseResult<MaterialHead> head = ReadMaterialHead(file.path);
         if (!head) {
-            RaiseValueError(head.error.Message());
+            RaiseValueError(MaterialFileMessage(head.error));
         }
         entries.append(entry(PathString(head.value->name), PathString(file.path.string()),
                              file.kind == MaterialKind::kElement ? "element" : "compound",
@@ -93,12 +94,14 @@ constexpr const char* kMaterialDoc =
 
 A material's table, read in full and checked.
 
-name_or_path: a name as velmora-query takes it (the whole name "water, liquid", the file name
-    "water liquid" with or without ".stc", or any unique prefix or part such as "kapton"; case
-    does not matter), or the path of a material file (a text holding a slash, an existing *.qrv or
-    *.stc file, or an os.PathLike).
+name_or_path: a name as velmora-query takes it (an element's symbol as it is written, "Pb"; the
+    whole name "water, liquid", the file name "water liquid" with or without ".stc", or any unique
+    prefix or part such as "kapton"; case does not matter but in symbols), or the path of a
+    material file (a text or os.PathLike holding a slash or ending in .qrv or .stc that names an
+    existing file).
 particle: "positron" or "electron"; None means positrons for a name, and for a path the particle
-    its folder tells (a path into the other particle's folder is refused when one is given).
+    the file's second line names, else its folder's (a table of the other particle than the one
+    given is refused).
 data_dir: the one folder to search for names, holding p_QRV and p_STC.
 
 Raises ValueError for an ambiguous name (listing the candidates), an unknown one (listing close
@@ -185,8 +188,8 @@ PYBIND11_MODULE(_core, m) {
             "file", [](const Material& self) { return PathString(self.File()); },
             "The file as velmora-query shows it: the path as given, or the found file's path.")
         .def_property_readonly("particle", &Material::ParticleName,
-                               "\"positron\", \"electron\", or None for a file outside the "
-                               "particles' folders.")
+                               "\"positron\", \"electron\", or None for a file whose second "
+                               "line and folder name neither, when none was asked for.")
         .def_property_readonly(
             "density", [](const Material& self) { return self.Table().Density; }, "g/cm3")
         .def_property_readonly(

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/material_lookup.h"
+#include "core/message_text.h"
 
 namespace velmora::python {
 namespace {

@@ -1,11 +1,13 @@
-// Finding a material by name or path in the data folders, with the refusals' messages.
+// Finding a material by name, symbol or path in the data folders, with the refusals' messages.
 #include "core/material_lookup.h"
 
 #include <algorithm>
 #include <map>
 #include <system_error>
 
+#include "core/element_symbols.h"
 #include "core/material_reading.h"
+#include "core/sequential_reader.h"
 
 namespace velmora {
 namespace {
@@ -34,6 +36,10 @@ fs::path InWorkingFolder(const DataFolderCandidates& places, const fs::path& pat
     return path.is_absolute() || places.working.empty() ? path : places.working / path;
 }
 
+std::string FolderText(const fs::path& folder) {
+    return folder.empty() ? std::string("the working folder") : folder.string();
+}
+
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) {
         return false;
@@ -47,14 +53,38 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
     return true;
 }
 
+// Whether an operand looks like a path: it holds a slash or ends in .qrv or .stc.
+bool LooksLikePath(std::string_view operand) {
+    return operand.find('/') != std::string_view::npos ||
+           EndsWithIgnoringCase(operand, kElementExtension) ||
+           EndsWithIgnoringCase(operand, kCompoundExtension);
+}
+
+// An operand that looks like a path and names an existing file is that file; anything else is a
+// name ("Nylon, type 6/10" holds a slash). A bare word never reads a file of that name, which a
+// shell may just have made for the output ("show kapton > kapton").
 bool IsFilePath(std::string_view operand, const DataFolderCandidates& places) {
-    if (operand.find('/') != std::string_view::npos) {
-        return true;
-    }
     std::error_code error;
-    return (EndsWithIgnoringCase(operand, kElementExtension) ||
-            EndsWithIgnoringCase(operand, kCompoundExtension)) &&
-           fs::is_regular_file(InWorkingFolder(places, operand), error);
+    return LooksLikePath(operand) && fs::is_regular_file(InWorkingFolder(places, operand), error);
+}
+
+// The particle a table's second line names ("Positrons: collision ...", "Electrons: ..."), when it
+// names one.
+std::optional<Particle> ParticleOfText(std::string_view text) {
+    SequentialReader reader(text);
+    reader.ReadLine();
+    std::string line = reader.ReadLine().value_or(std::string());
+    line.erase(0, line.find_first_not_of(" \t"));
+    for (char& c : line) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (line.starts_with("positron")) {
+        return Particle::kPositron;
+    }
+    if (line.starts_with("electron")) {
+        return Particle::kElectron;
+    }
+    return std::nullopt;
 }
 
 // The particle of a table given by path, when its folder tells.
@@ -91,19 +121,78 @@ std::string CandidateList(const std::vector<MaterialFile>& files,
     return list;
 }
 
+// The element files whose file names begin with the atomic number of the symbol ("082 Lead.qrv"
+// for "Pb"); empty when the query is not exactly an element's symbol.
+std::vector<std::size_t> ElementsOfSymbol(std::string_view query,
+                                          const std::vector<MaterialFile>& files) {
+    std::vector<std::size_t> found;
+    const int number = AtomicNumberOfSymbol(query);
+    for (std::size_t k = 0; number > 0 && k < files.size(); ++k) {
+        const std::string& name = files[k].fileName;
+        const std::size_t digits = name.find_first_not_of("0123456789");
+        if (files[k].kind == MaterialKind::kElement && digits > 0 && digits != std::string::npos &&
+            name[digits] == ' ' && std::stoi(name.substr(0, digits)) == number) {
+            found.push_back(k);
+        }
+    }
+    return found;
+}
+
+// " in FOLDER and FOLDER": where the tables searched for a name were.
+std::string SearchedFolders(const std::vector<fs::path>& folders) {
+    std::string text = " in " + FolderText(folders.front());
+    for (std::size_t k = 1; k < folders.size(); ++k) {
+        text += " and " + FolderText(folders[k]);
+    }
+    return text;
+}
+
+// A folder that holds tables of the particle but was left out because the searched ones come
+// first (the working folder's own tables hide the user's and the installed ones), and how to
+// reach it; empty when there is none.
+std::string HiddenFolderHint(const std::vector<fs::path>& folders, const MaterialRequest& request,
+                             const DataFolderCandidates& places) {
+    if (request.dataDir) {
+        return {};
+    }
+    std::vector<fs::path> others;
+    if (places.user) {
+        others.push_back(*places.user);
+    }
+    others.insert(others.end(), places.bundled.begin(), places.bundled.end());
+    for (const fs::path& other : others) {
+        const bool searched = std::any_of(folders.begin(), folders.end(), [&](const fs::path& f) {
+            return InWorkingFolder(places, f).lexically_normal() == other.lexically_normal();
+        });
+        if (!searched && HoldsMaterialFolders(other, request.particle)) {
+            return "; these hide the tables in " + other.string() + ": " +
+                   std::string(request.dataDirOption) + " " + other.string() + " searches there";
+        }
+    }
+    return {};
+}
+
 LookupResult<fs::path> FindByName(std::string_view query, const MaterialRequest& request,
                                   const DataFolderCandidates& places) {
-    LookupResult<std::vector<fs::path>> folders = FindDataFolders(request, places);
-    if (!folders) {
-        return Refused<fs::path>(folders.refusal, std::move(folders.message));
+    LookupResult<std::vector<fs::path>> found = FindDataFolders(request, places);
+    if (!found) {
+        return Refused<fs::path>(found.refusal, std::move(found.message));
     }
-    const std::vector<MaterialFile> files = ListMaterialFiles(*folders.value, request.particle);
+    const std::vector<fs::path>& folders = *found.value;
+    const std::vector<MaterialFile> files = ListMaterialFiles(folders, request.particle);
     std::vector<MaterialNames> names;
     names.reserve(files.size());
     for (const MaterialFile& file : files) {
         names.push_back({ReadMaterialName(file.path).value_or(std::string()), file.fileName});
     }
-    const MaterialMatch match = MatchMaterialName(query, names);
+    MaterialMatch match;
+    match.indices = ElementsOfSymbol(query, files);
+    if (!match.indices.empty()) {
+        match.outcome = match.indices.size() == 1 ? MaterialMatch::Outcome::kFound
+                                                  : MaterialMatch::Outcome::kAmbiguous;
+    } else {
+        match = MatchMaterialName(query, names);
+    }
     const std::string quoted = QuotedForMessage(query);
     const std::string tables = std::string(ParticleWord(request.particle)) + " tables";
     switch (match.outcome) {
@@ -117,13 +206,32 @@ LookupResult<fs::path> FindByName(std::string_view query, const MaterialRequest&
         case MaterialMatch::Outcome::kUnknown:
             break;
     }
-    std::string message = "no material " + quoted + " among the " + tables;
+    std::string message =
+        "no material " + quoted + " among the " + tables + SearchedFolders(folders);
     if (!match.indices.empty()) {
         message += "; close names: " + CandidateList(files, names, match.indices);
     } else {
         message += "; " + std::string(request.listingHint);
     }
-    return Refused<fs::path>(LookupRefusal::kNoMaterial, std::move(message));
+    if (LooksLikePath(query)) {
+        message += "; no file " + quoted + " either";
+    }
+    return Refused<fs::path>(LookupRefusal::kNoMaterial,
+                             message + HiddenFolderHint(folders, request, places));
+}
+
+// The particle of a table: as its second line names it, else as its folder does, else the one
+// asked for when one was.
+std::optional<Particle> ParticleOfTable(const fs::path& path, const MaterialRequest& request) {
+    const MaterialText text = ReadMaterialText(path);
+    std::optional<Particle> particle = text.text ? ParticleOfText(*text.text) : std::nullopt;
+    if (!particle) {
+        particle = ParticleOfFolder(path);
+    }
+    if (!particle && request.particleGiven) {
+        particle = request.particle;
+    }
+    return particle;
 }
 
 }  // namespace
@@ -132,28 +240,16 @@ std::string_view ParticleWord(Particle particle) {
     return particle == Particle::kElectron ? "electron" : "positron";
 }
 
-std::string QuotedForMessage(std::string_view text) {
-    constexpr std::size_t kMaxShown = 40;
-    std::string quoted = "\"";
-    for (std::size_t k = 0; k < text.size() && k < kMaxShown; ++k) {
-        const auto code = static_cast<unsigned char>(text[k]);
-        quoted += (code >= 0x20 && code < 0x7F) ? text[k] : '?';
-    }
-    if (text.size() > kMaxShown) {
-        quoted += "...";
-    }
-    return quoted + "\"";
-}
-
 LookupResult<std::vector<fs::path>> FindDataFolders(const MaterialRequest& request,
                                                     const DataFolderCandidates& places) {
     using Folders = std::vector<fs::path>;
     const Particle particle = request.particle;
+    const std::string option(request.dataDirOption);
     if (request.dataDir) {
         const fs::path folder = InWorkingFolder(places, *request.dataDir);
         if (!HoldsMaterialFolders(folder, particle)) {
             return Refused<Folders>(LookupRefusal::kNoMaterial,
-                                    std::string(request.dataDirOption) + ": " + *request.dataDir +
+                                    option + ": " + QuotedForMessage(*request.dataDir) +
                                         " holds neither " + FolderNames(particle, " nor "));
         }
         return Accepted(Folders{folder});
@@ -163,12 +259,11 @@ LookupResult<std::vector<fs::path>> FindDataFolders(const MaterialRequest& reque
         return HoldsMaterialFolders(folder, particle);
     });
     if (!folders.empty() && !any) {
-        const fs::path& folder = folders.front();
-        return Refused<Folders>(
-            LookupRefusal::kNoMaterial,
-            "no " + std::string(ParticleWord(particle)) + " tables beside the positron tables in " +
-                (folder.empty() ? std::string("the working folder") : folder.string()) +
-                ": it holds neither " + FolderNames(particle, " nor "));
+        return Refused<Folders>(LookupRefusal::kNoMaterial,
+                                "no " + std::string(ParticleWord(particle)) +
+                                    " tables beside the positron tables in " +
+                                    FolderText(folders.front()) + ": it holds neither " +
+                                    FolderNames(particle, " nor "));
     }
     if (folders.empty()) {
         std::string message = "no " + std::string(ParticleWord(particle)) +
@@ -178,8 +273,7 @@ LookupResult<std::vector<fs::path>> FindDataFolders(const MaterialRequest& reque
         }
         return Refused<Folders>(LookupRefusal::kNoMaterial,
                                 message + " nor the installed tables hold " +
-                                    FolderNames(particle, " or ") + "; see " +
-                                    std::string(request.dataDirOption));
+                                    FolderNames(particle, " or ") + "; see " + option);
     }
     return Accepted(std::move(folders));
 }
@@ -191,16 +285,6 @@ LookupResult<FoundMaterial> FindMaterial(std::string_view operand, const Materia
     if (IsFilePath(operand, places)) {
         path = InWorkingFolder(places, operand);
         material.file = operand;
-        material.particle = ParticleOfFolder(path);
-        if (request.particleGiven && material.particle && *material.particle != request.particle) {
-            const auto named = [](Particle particle) {
-                return particle == Particle::kElectron ? "an electron table" : "a positron table";
-            };
-            return Refused<FoundMaterial>(LookupRefusal::kWrongParticle,
-                                          std::string(operand) + " is " +
-                                              named(*material.particle) + ", not " +
-                                              named(request.particle));
-        }
     } else {
         LookupResult<fs::path> found = FindByName(operand, request, places);
         if (!found) {
@@ -208,14 +292,33 @@ LookupResult<FoundMaterial> FindMaterial(std::string_view operand, const Materia
         }
         path = std::move(*found.value);
         material.file = path.string();
-        material.particle = request.particle;
     }
     ParseResult<MaterialTable> loaded = LoadMaterialTable(path);
     if (!loaded) {
-        return Refused<FoundMaterial>(LookupRefusal::kMaterialFile, loaded.error.Message());
+        return Refused<FoundMaterial>(LookupRefusal::kMaterialFile,
+                                      MaterialFileMessage(loaded.error));
     }
     material.table = std::move(*loaded.value);
+    material.particle = ParticleOfTable(path, request);
+    if (request.particleGiven && material.particle && *material.particle != request.particle) {
+        const auto named = [](Particle particle) {
+            return particle == Particle::kElectron ? "an electron table" : "a positron table";
+        };
+        return Refused<FoundMaterial>(
+            LookupRefusal::kWrongParticle,
+            PrintableText(material.file) + " is " + named(*material.particle) + ", not " +
+                named(request.particle) + " as " + std::string(request.particleOption) + " asks");
+    }
     return Accepted(std::move(material));
+}
+
+std::string MaterialFileMessage(MaterialFileError error) {
+    const std::size_t end = error.what.rfind("\" is ");
+    if (error.what.starts_with('"') && end != std::string::npos && end > 0) {
+        error.what = QuotedForMessage(std::string_view(error.what).substr(1, end - 1)) +
+                     error.what.substr(end + 1);
+    }
+    return error.Message();
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
-// Finding the material a look-up asks for: the data folders, a name or a path, the reading of the
-// file, and the message of every refusal, in velmora-query's words. The Python module uses it;
-// velmora-query still has its own copy, with symbols and folder hints added, to be moved here.
+// Finding the material a look-up asks for: the data folders, a name, an element's symbol or a
+// path, the reading of the file, its particle, and the message of every refusal. velmora-query
+// and the Python module both look up through these, so that they find the same file and refuse
+// with the same words (each with its own names for the options).
 #pragma once
 
 #include <filesystem>
@@ -10,29 +11,28 @@
 #include <vector>
 
 #include "material_catalogue.h"
+#include "material_file.h"
 #include "material_table.h"
+#include "message_text.h"
 
 namespace velmora {
 
 // "positron" or "electron", as listings and messages name the particle.
 std::string_view ParticleWord(Particle particle);
 
-// The text quoted for a message: at most 40 characters, control characters and bytes that are not
-// printable ASCII shown as '?'.
-std::string QuotedForMessage(std::string_view text);
-
 // What a look-up asks for besides the material itself.
 struct MaterialRequest {
     Particle particle = Particle::kPositron;
-    bool particleGiven = false;          // a path to the other particle's table is then refused
+    bool particleGiven = false;          // a table of the other particle is then refused
     std::optional<std::string> dataDir;  // the one folder to search, as given
-    // How the messages name the data folder option and the listing of all materials.
+    // How the messages name the options and the listing of all materials.
     std::string_view dataDirOption = "--data-dir";
+    std::string_view particleOption = "--particle";
     std::string_view listingHint = "velmora-query materials lists them";
 };
 
-// Why a look-up failed: a path to the other particle's table, no folder or no material of that
-// name, or a material file that cannot be read or is malformed.
+// Why a look-up failed: a table of the other particle than the one asked for, no folder or no
+// material of that name, or a material file that cannot be read or is malformed.
 enum class LookupRefusal { kNone, kWrongParticle, kNoMaterial, kMaterialFile };
 
 template <typename T>
@@ -46,8 +46,10 @@ struct LookupResult {
 // A material found and read.
 struct FoundMaterial {
     MaterialTable table;
-    std::string file;                  // as shown: the path as given, or the found file's path
-    std::optional<Particle> particle;  // unknown for a path outside the particles' folders
+    std::string file;  // as shown: the path as given, or the found file's path
+    // As the file's second line names it, else as its folder does, else the one asked for with
+    // particleGiven; unknown otherwise.
+    std::optional<Particle> particle;
 };
 
 // The folders whose material files are listed and matched against names: the requested data
@@ -55,11 +57,16 @@ struct FoundMaterial {
 LookupResult<std::vector<std::filesystem::path>> FindDataFolders(
     const MaterialRequest& request, const DataFolderCandidates& places);
 
-// The material an operand names, read in full. An operand holding a slash, or naming an existing
-// *.qrv or *.stc file, is a path; anything else is a name, matched as MatchMaterialName does
-// against the names and file names in the data folders. Ambiguous and unknown names are refused
-// with a list of the candidates (at most 12).
+// The material an operand names, read in full. An operand that holds a slash or ends in .qrv or
+// .stc, and names an existing file, is that file; anything else is a name: an element's exact
+// symbol ("Pb") first, else matched as MatchMaterialName does against the names and file names in
+// the data folders. Ambiguous and unknown names are refused with a list of the candidates (at most
+// 12), the folders searched, and a folder with tables that the searched ones hide.
 LookupResult<FoundMaterial> FindMaterial(std::string_view operand, const MaterialRequest& request,
                                          const DataFolderCandidates& places);
+
+// The reader's refusal, with a field it quotes ("\"1,5\" is not a number where ...") cut to a
+// readable length as QuotedForMessage cuts it.
+std::string MaterialFileMessage(MaterialFileError error);
 
 }  // namespace velmora

@@ -77,49 +77,64 @@ def broken_copies(folder):
     return folder / "p_STC" / "Short.stc", folder / "p_STC" / "Flat.stc"
 
 
-def test_refused_look_ups(tmp_path):
+def in_module_words(message):
+    """velmora-query's message with its options named as the module's arguments."""
+    for option, argument in (("--data-dir", "data_dir"), ("--particle", "particle"),
+                             ("velmora-query materials", "velmora.materials()"),
+                             ("; see --help", "")):
+        message = message.replace(option, argument)
+    return message
+
+
+def test_refused_look_ups_are_the_command_lines(tmp_path):
     short, flat = broken_copies(tmp_path)
     electron_water = "e_STC/Water liquid.stc"
-    # (velmora-query arguments, the module's call): the same message, but for the option names.
-    same = [
+    # (velmora-query arguments before the energy, the module's call)
+    cases = [
         (["water"], lambda: velmora.material("water")),
         (["water", "--particle", "electron"], lambda: velmora.material("water", "electron")),
+        (["wat3r"], lambda: velmora.material("wat3r")),
+        (["xyzzy"], lambda: velmora.material("xyzzy")),
+        (["Xx"], lambda: velmora.material("Xx")),
+        (["nope/x.stc"], lambda: velmora.material("nope/x.stc")),
         ([str(short)], lambda: velmora.material(short)),
         (["short", "--data-dir", str(tmp_path)], lambda: velmora.material("short", None, tmp_path)),
+        ([electron_water, "--particle", "positron"],
+         lambda: velmora.material(electron_water, "positron")),
+        (["water", "--data-dir", str(tmp_path / "p_STC")],
+         lambda: velmora.material("water", data_dir=tmp_path / "p_STC")),
+        ([WATER, "--particle", "proton"], lambda: velmora.material(WATER, "proton")),
     ]
-    for args, call in same:
-        expected = query_refusal("at", *args, "1")
-        assert refusal(call) == expected.replace("--data-dir", "data_dir"), args
+    for args, call in cases:
+        assert refusal(call) == in_module_words(query_refusal("at", *args, "1")), args
     expected = query_refusal("energy-for-range", str(flat), "1")
     assert refusal(lambda: velmora.material(flat).energy_for_range(1.0)) == expected
-    # The look-up as velmora-query had it when the module was written; the command line has
-    # since added the searched folders, symbols and hints to these (its look-up is to move into
-    # the core, for both to share).
-    own = [
-        (lambda: velmora.material("wat3r"),
-         'no material "wat3r" among the positron tables; close names: Water, liquid; Water vapor'),
-        (lambda: velmora.material("xyzzy"),
-         'no material "xyzzy" among the positron tables; velmora.materials() lists them'),
-        (lambda: velmora.material("nope/x.stc"),
-         '"nope/x.stc": the file cannot be read (No such file or directory).'),
-        (lambda: velmora.material(electron_water, "positron"),
-         "e_STC/Water liquid.stc is an electron table, not a positron table"),
-        (lambda: velmora.material("water", data_dir=tmp_path / "p_STC"),
-         f"data_dir: {tmp_path / 'p_STC'} holds neither p_QRV nor p_STC"),
-        (lambda: velmora.material(WATER, "proton"),
-         'particle: "proton" is not "positron" or "electron"'),
-        (lambda: velmora.materials("muon"), 'particle: "muon" is not "positron" or "electron"'),
-    ]
-    for call, message in own:
-        assert refusal(call) == message
+    expected = query_refusal("materials", "--particle", "muon")
+    assert refusal(lambda: velmora.materials("muon")) == in_module_words(expected)
+
+
+def test_symbols_and_the_particle_of_a_table(tmp_path):
+    assert (velmora.material("Pb").name, velmora.material("Pb", "electron").particle) == (
+        "Lead", "electron")
+    # The particle as the second line names it, else as the folder does, else the one asked for.
+    lines = (DATA_DIR / "e_STC" / "Water liquid.stc").read_text().splitlines(keepends=True)
+    (tmp_path / "p_STC").mkdir()
+    (tmp_path / "told.stc").write_text("".join(lines))
+    (tmp_path / "p_STC" / "told.stc").write_text("".join(lines))
+    (tmp_path / "untold.stc").write_text("".join(lines[:1] + ["Stopping powers\n"] + lines[2:]))
+    cases = [("told.stc", None, "electron"), ("p_STC/told.stc", None, "electron"),
+             ("untold.stc", None, None), ("untold.stc", "electron", "electron")]
+    for file, asked, particle in cases:
+        assert velmora.material(tmp_path / file, asked).particle == particle, (file, asked)
 
 
 def test_a_malformed_head_refuses_the_listing_as_the_command_line_does(tmp_path):
     (tmp_path / "p_QRV").mkdir()
     shutil.copy(DATA_DIR / "p_QRV" / "001 Hydrogen.qrv", tmp_path / "p_QRV")
-    (tmp_path / "p_QRV" / "002 Broken.qrv").write_text("Broken\n\n\nnot numbers\n")
-    expected = query_refusal("materials", "--data-dir", str(tmp_path))
-    assert refusal(lambda: velmora.materials(data_dir=tmp_path)) == expected
+    for density in ["not numbers", "x" * 80 + " 75"]:  # the long field is cut in both
+        (tmp_path / "p_QRV" / "002 Broken.qrv").write_text(f"Broken\n\n\n{density}\n")
+        expected = query_refusal("materials", "--data-dir", str(tmp_path))
+        assert refusal(lambda: velmora.materials(data_dir=tmp_path)) == expected
 
 
 def test_refused_intervals_are_the_command_lines():

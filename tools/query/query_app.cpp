@@ -10,12 +10,12 @@
 #include "core/energy_query.h"
 #include "core/interval_calculation.h"
 #include "core/material_catalogue.h"
+#include "core/material_lookup.h"
 #include "core/material_reading.h"
 #include "core/number_format.h"
 #include "core/range_query.h"
 #include "core/sequential_reader.h"
 #include "query/decimal_energies.h"
-#include "query/element_symbols.h"
 #include "query/emitters_command.h"
 #include "query/fd_output.h"
 #include "query/large_buffer.h"
@@ -33,7 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kMaxListedCandidates = 12;
 constexpr const char* kMassStopping = "MeV cm2/g";
 constexpr const char* kLinearStopping = "MeV/cm";
 
@@ -47,277 +46,42 @@ struct Material {
     throw QueryError(status, message);
 }
 
-// "p_QRV or p_STC", "p_QRV nor p_STC", ...
-std::string FolderNames(Particle particle, const char* conjunction) {
-    const MaterialFolderNames names = FolderNamesFor(particle);
-    return std::string(names.elements) + conjunction + std::string(names.compounds);
+// The look-up's request and places as velmora-query gives them to the core.
+MaterialRequest RequestOf(const QueryOptions& options) {
+    return {options.particle, options.particleGiven, options.dataDir};
 }
 
-fs::path InWorkingFolder(const QueryEnvironment& env, const fs::path& path) {
-    return path.is_absolute() || env.workingFolder.empty() ? path : env.workingFolder / path;
+DataFolderCandidates PlacesOf(const QueryEnvironment& env) {
+    return {env.workingFolder, env.userFolder, env.bundledFolders};
+}
+
+// The value found, or the refusal with its exit status.
+template <typename T>
+T Found(LookupResult<T> result) {
+    switch (result.refusal) {
+        case LookupRefusal::kNone:
+            return std::move(*result.value);
+        case LookupRefusal::kWrongParticle:
+            Refuse(kExitUsage, result.message);
+        case LookupRefusal::kNoMaterial:
+            Refuse(kExitNoMaterial, result.message);
+        case LookupRefusal::kMaterialFile:
+            break;
+    }
+    Refuse(kExitMaterialFile, result.message);
 }
 
 // The folders whose material files are listed and matched against names.
 std::vector<fs::path> DataFolders(const QueryOptions& options, const QueryEnvironment& env) {
-    if (options.dataDir) {
-        const fs::path folder = InWorkingFolder(env, *options.dataDir);
-        if (!HoldsMaterialFolders(folder, options.particle)) {
-            Refuse(kExitNoMaterial, "--data-dir: " + QuotedForMessage(*options.dataDir) +
-                                        " holds neither " + FolderNames(options.particle, " nor "));
-        }
-        return {folder};
-    }
-    const DataFolderCandidates candidates{env.workingFolder, env.userFolder, env.bundledFolders};
-    std::vector<fs::path> folders = ChooseDataFolders(candidates, options.particle);
-    const bool any = std::any_of(folders.begin(), folders.end(), [&](const fs::path& folder) {
-        return HoldsMaterialFolders(folder, options.particle);
-    });
-    if (!folders.empty() && !any) {
-        const fs::path& folder = folders.front();
-        Refuse(kExitNoMaterial,
-               "no " + std::string(ParticleWord(options.particle)) +
-                   " tables beside the positron tables in " +
-                   (folder.empty() ? std::string("the working folder") : folder.string()) +
-                   ": it holds neither " + FolderNames(options.particle, " nor "));
-    }
-    if (folders.empty()) {
-        std::string message = "no " + std::string(ParticleWord(options.particle)) +
-                              " tables found: neither the working folder";
-        if (env.userFolder) {
-            message += ", " + env.userFolder->string();
-        }
-        Refuse(kExitNoMaterial, message + " nor the installed tables hold " +
-                                    FolderNames(options.particle, " or ") + "; see --data-dir");
-    }
-    return folders;
+    return Found(FindDataFolders(RequestOf(options), PlacesOf(env)));
 }
 
-bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) {
-        return false;
-    }
-    for (std::size_t k = 0; k < suffix.size(); ++k) {
-        const char c = text[text.size() - suffix.size() + k];
-        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != suffix[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Whether an operand looks like a path: it holds a slash or ends in .qrv or .stc.
-bool LooksLikePath(const std::string& operand) {
-    return operand.find('/') != std::string::npos ||
-           EndsWithIgnoringCase(operand, kElementExtension) ||
-           EndsWithIgnoringCase(operand, kCompoundExtension);
-}
-
-// An operand that looks like a path and names an existing file is that file; anything else is a
-// name ("Nylon, type 6/10" holds a slash). A bare word never reads a file of that name, which a
-// shell may just have made for the output ("show kapton > kapton").
-bool IsFilePath(const std::string& operand, const QueryEnvironment& env) {
-    std::error_code error;
-    return LooksLikePath(operand) && fs::is_regular_file(InWorkingFolder(env, operand), error);
-}
-
-// The particle a table's second line names ("Positrons: collision ...", "Electrons: ..."), when it
-// names one.
-std::optional<Particle> ParticleOfText(std::string_view text) {
-    SequentialReader reader(text);
-    reader.ReadLine();
-    std::string line = reader.ReadLine().value_or(std::string());
-    line.erase(0, line.find_first_not_of(" \t"));
-    for (char& c : line) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    if (line.starts_with("positron")) {
-        return Particle::kPositron;
-    }
-    if (line.starts_with("electron")) {
-        return Particle::kElectron;
-    }
-    return std::nullopt;
-}
-
-// The particle of a table given by path, when its folder tells.
-std::optional<Particle> ParticleOfFolder(const fs::path& file) {
-    const std::string folder = file.parent_path().filename().string();
-    for (const Particle particle : {Particle::kPositron, Particle::kElectron}) {
-        const MaterialFolderNames names = FolderNamesFor(particle);
-        if (folder == names.elements || folder == names.compounds) {
-            return particle;
-        }
-    }
-    return std::nullopt;
-}
-
-// The candidates of a failed match for a message: names, or file names where the name is
-// missing or shared, at most kMaxListedCandidates of them.
-std::string CandidateList(const std::vector<MaterialFile>& files,
-                          const std::vector<MaterialNames>& names,
-                          const std::vector<std::size_t>& indices) {
-    std::map<std::string, int> uses;
-    for (const std::size_t k : indices) {
-        ++uses[names[k].name];
-    }
-    std::string list;
-    for (std::size_t n = 0; n < indices.size() && n < kMaxListedCandidates; ++n) {
-        const std::size_t k = indices[n];
-        const std::string& name = names[k].name;
-        list += n > 0 ? "; " : "";
-        list += name.empty() || uses[name] > 1 ? files[k].path.string() : name;
-    }
-    if (indices.size() > kMaxListedCandidates) {
-        list += "; and " + std::to_string(indices.size() - kMaxListedCandidates) + " more";
-    }
-    return list;
-}
-
-// The element files whose file names begin with the atomic number of the symbol ("082 Lead.qrv"
-// for "Pb"); empty when the query is not exactly an element's symbol.
-std::vector<std::size_t> ElementsOfSymbol(const std::string& query,
-                                          const std::vector<MaterialFile>& files) {
-    std::vector<std::size_t> found;
-    const int number = AtomicNumberOfSymbol(query);
-    for (std::size_t k = 0; number > 0 && k < files.size(); ++k) {
-        const std::string& name = files[k].fileName;
-        const std::size_t digits = name.find_first_not_of("0123456789");
-        if (files[k].kind == MaterialKind::kElement && digits > 0 && digits != std::string::npos &&
-            name[digits] == ' ' && std::stoi(name.substr(0, digits)) == number) {
-            found.push_back(k);
-        }
-    }
-    return found;
-}
-
-std::string FolderText(const fs::path& folder) {
-    return folder.empty() ? std::string("the working folder") : folder.string();
-}
-
-// " in FOLDER and FOLDER": where the tables searched for a name were.
-std::string SearchedFolders(const std::vector<fs::path>& folders) {
-    std::string text = " in " + FolderText(folders.front());
-    for (std::size_t k = 1; k < folders.size(); ++k) {
-        text += " and " + FolderText(folders[k]);
-    }
-    return text;
-}
-
-// A folder that holds tables of the particle but was left out because the searched ones come
-// first (the working folder's own tables hide the user's and the installed ones), and how to
-// reach it; empty when there is none.
-std::string HiddenFolderHint(const std::vector<fs::path>& folders, const QueryOptions& options,
-                             const QueryEnvironment& env) {
-    if (options.dataDir) {
-        return {};
-    }
-    std::vector<fs::path> others;
-    if (env.userFolder) {
-        others.push_back(*env.userFolder);
-    }
-    others.insert(others.end(), env.bundledFolders.begin(), env.bundledFolders.end());
-    for (const fs::path& other : others) {
-        const bool searched = std::any_of(folders.begin(), folders.end(), [&](const fs::path& f) {
-            return InWorkingFolder(env, f).lexically_normal() == other.lexically_normal();
-        });
-        if (!searched && HoldsMaterialFolders(other, options.particle)) {
-            return "; these hide the tables in " + other.string() + ": --data-dir " +
-                   other.string() + " searches there";
-        }
-    }
-    return {};
-}
-
-fs::path FindByName(const std::string& query, const QueryOptions& options,
-                    const QueryEnvironment& env) {
-    const std::vector<fs::path> folders = DataFolders(options, env);
-    const std::vector<MaterialFile> files = ListMaterialFiles(folders, options.particle);
-    std::vector<MaterialNames> names;
-    names.reserve(files.size());
-    for (const MaterialFile& file : files) {
-        names.push_back({ReadMaterialName(file.path).value_or(std::string()), file.fileName});
-    }
-    MaterialMatch match;
-    match.indices = ElementsOfSymbol(query, files);
-    if (!match.indices.empty()) {
-        match.outcome = match.indices.size() == 1 ? MaterialMatch::Outcome::kFound
-                                                  : MaterialMatch::Outcome::kAmbiguous;
-    } else {
-        match = MatchMaterialName(query, names);
-    }
-    const std::string quoted = QuotedForMessage(query);
-    const std::string tables = std::string(ParticleWord(options.particle)) + " tables";
-    switch (match.outcome) {
-        case MaterialMatch::Outcome::kFound:
-            return files[match.indices.front()].path;
-        case MaterialMatch::Outcome::kAmbiguous:
-            Refuse(kExitNoMaterial, quoted + " matches " + std::to_string(match.indices.size()) +
-                                        " " + tables + ": " +
-                                        CandidateList(files, names, match.indices));
-        case MaterialMatch::Outcome::kUnknown:
-            break;
-    }
-    std::string message =
-        "no material " + quoted + " among the " + tables + SearchedFolders(folders);
-    if (!match.indices.empty()) {
-        message += "; close names: " + CandidateList(files, names, match.indices);
-    } else {
-        message += "; velmora-query materials lists them";
-    }
-    if (LooksLikePath(query)) {
-        message += "; no file " + quoted + " either";
-    }
-    Refuse(kExitNoMaterial, message + HiddenFolderHint(folders, options, env));
-}
-
-// The reader's refusal with a field it quotes ("\"1,5\" is not a number where ...") cut to a
-// readable length.
-std::string MaterialFileMessage(MaterialFileError error) {
-    const std::size_t end = error.what.rfind("\" is ");
-    if (error.what.starts_with('"') && end != std::string::npos && end > 0) {
-        error.what = QuotedForMessage(std::string_view(error.what).substr(1, end - 1)) +
-                     error.what.substr(end + 1);
-    }
-    return error.Message();
-}
-
-// The particle of a table: as its second line names it, else as its folder does, else the one
-// asked for. One asked for with --particle that the file contradicts is refused.
-Particle ParticleOfTable(const fs::path& path, const std::string& shown,
-                         const QueryOptions& options) {
-    const MaterialText text = ReadMaterialText(path);
-    std::optional<Particle> particle = text.text ? ParticleOfText(*text.text) : std::nullopt;
-    if (!particle) {
-        particle = ParticleOfFolder(path);
-    }
-    if (options.particleGiven && particle && *particle != options.particle) {
-        const auto named = [](Particle p) {
-            return p == Particle::kElectron ? "an electron table" : "a positron table";
-        };
-        Refuse(kExitUsage, PrintableText(shown) + " is " + named(*particle) + ", not " +
-                               named(options.particle) + " as --particle asks");
-    }
-    return particle.value_or(options.particle);
-}
-
+// The material the first operand names; a table of unknown particle is taken as the one asked for.
 Material LoadMaterial(const QueryOptions& options, const QueryEnvironment& env) {
-    const std::string& operand = options.operands.front();
-    Material material;
-    fs::path path;
-    if (IsFilePath(operand, env)) {
-        path = InWorkingFolder(env, operand);
-        material.file = operand;
-    } else {
-        path = FindByName(operand, options, env);
-        material.file = path.string();
-    }
-    ParseResult<MaterialTable> loaded = LoadMaterialTable(path);
-    if (!loaded) {
-        Refuse(kExitMaterialFile, MaterialFileMessage(loaded.error));
-    }
-    material.table = std::move(*loaded.value);
-    material.particle = ParticleOfTable(path, material.file, options);
-    return material;
+    FoundMaterial found =
+        Found(FindMaterial(options.operands.front(), RequestOf(options), PlacesOf(env)));
+    return {std::move(found.table), std::move(found.file),
+            found.particle.value_or(options.particle)};
 }
 
 TableHead HeadOf(const Material& material) {

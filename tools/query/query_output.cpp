@@ -103,10 +103,6 @@ std::string CsvField(std::string_view text) {
     return field + "\"";
 }
 
-std::string_view ParticleWord(Particle particle) {
-    return particle == Particle::kElectron ? "electron" : "positron";
-}
-
 TableWriter::TableWriter(std::ostream& out, OutputFormat format, NumberStyle style,
                          std::vector<Column> columns)
     : out_(out), format_(format), style_(std::move(style)), columns_(std::move(columns)) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/material_catalogue.h"
+#include "core/material_lookup.h"
 #include "query/parallel.h"
 #include "query/query_options.h"
 
@@ -36,8 +37,8 @@ std::string JsonString(std::string_view text);
 // A field for a comma-separated line, quoted when it holds a comma, a quote or a line end.
 std::string CsvField(std::string_view text);
 
-// The particle's word in titles and JSON.
-std::string_view ParticleWord(Particle particle);
+// The particle's word in titles and JSON, as the core's look-up messages name it.
+using velmora::ParticleWord;
 
 struct Column {
     std::string name;  // "Collision"; JSON uses it lower-cased with '_' for blanks

@@ -1,10 +1,10 @@
 // Escaping and cutting of the texts that messages echo.
-#include "query/message_text.h"
+#include "core/message_text.h"
 
 #include <cstdint>
 #include <cstdio>
 
-namespace velmora::query {
+namespace velmora {
 namespace {
 
 // One character of the text: its code point, or the single byte when the bytes there are not
@@ -98,4 +98,4 @@ std::string QuotedForMessage(std::string_view text) {
     return "\"" + EchoedText(text) + "\"";
 }
 
-}  // namespace velmora::query
+}  // namespace velmora

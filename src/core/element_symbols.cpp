@@ -1,9 +1,9 @@
 // Symbols of the elements 1 to 118, by atomic number.
-#include "query/element_symbols.h"
+#include "core/element_symbols.h"
 
 #include <array>
 
-namespace velmora::query {
+namespace velmora {
 namespace {
 
 constexpr std::array<std::string_view, 118> kSymbols = {
@@ -27,4 +27,4 @@ int AtomicNumberOfSymbol(std::string_view text) {
     return 0;
 }
 
-}  // namespace velmora::query
+}  // namespace velmora
