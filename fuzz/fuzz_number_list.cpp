@@ -1,7 +1,7 @@
 // Fuzz target: the command line's reading of energies and ranges, on its own (the whole command
 // is fuzz_query_command). Every item between separators is seen once, on a line that never goes
-// back, nothing but separators, comments and a leading byte order mark is left out, and a number reads as
-// the nearest double.
+// back, nothing but separators, comments and a leading byte order mark is left out, and a number
+// reads as the nearest double.
 #include <algorithm>
 #include <bit>
 #include <charconv>
