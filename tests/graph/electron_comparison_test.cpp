@@ -263,6 +263,9 @@ TEST_F(ElectronComparisonTest, TheCopiedTableHoldsTheFilesValues) {
                 copied.push_back(field.toDouble());
             ASSERT_EQ(copied, expected) << lines[row].toStdString();
         }
+        // One header field per column, so that pasted titles stand above their values.
+        EXPECT_EQ(lines[0].split('\t').size(), lines[1].split('\t').size())
+            << lines[0].toStdString();
     }
 }
 
