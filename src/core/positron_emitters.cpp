@@ -9,6 +9,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/element_symbols.h"
 #include "core/number_format.h"
 
 namespace velmora {
@@ -24,16 +25,6 @@ constexpr std::uintmax_t kMaxListBytes = 1024 * 1024;
 // Intensities are rounded in the evaluations; a nuclide's sum may exceed 100 by that much.
 constexpr double kIntensityRounding = 0.05;
 
-// Element symbols by atomic number (index 0 unused).
-constexpr const char* kSymbols[] = {
-    "",   "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",
-    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu",
-    "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru",
-    "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr",
-    "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",
-    "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac",
-    "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf",
-    "Db", "Sg", "Bh", "Hs", "Mt", "Ds", "Rg", "Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"};
 constexpr int kHighestZ = 118;
 
 char Lower(char c) {
@@ -104,12 +95,7 @@ std::optional<NameParts> SplitName(std::string_view name) {
 }
 
 int AtomicNumberOf(std::string_view symbol) {
-    for (int z = 1; z <= kHighestZ; ++z) {
-        if (symbol == kSymbols[z]) {
-            return z;
-        }
-    }
-    return 0;
+    return AtomicNumberOfSymbol(symbol);
 }
 
 struct LineFault {
