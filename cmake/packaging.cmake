@@ -108,6 +108,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-qpa-plugins")
+# The Python module runs on Debian's python3 with its NumPy.
+if(TARGET velmora_python)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", python3, python3-numpy")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-motoya-l-maruberi")
 include(CPack)
 
