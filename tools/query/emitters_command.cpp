@@ -474,7 +474,7 @@ std::string EmittersOutput(const EmittersOptions& o, const QueryEnvironment& env
 
 int RunEmitters(std::span<const std::string> args, std::ostream& out, std::ostream& err,
                 const QueryEnvironment& env) {
-    try {
+    return RunReporting(out, err, [&] {
         const EmittersOptions options = ParseEmittersOptions(args);
         std::string text;
         if (options.query.help) {
@@ -485,18 +485,7 @@ int RunEmitters(std::span<const std::string> args, std::ostream& out, std::ostre
             text = EmittersOutput(options, env, err);
         }
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (!out.flush()) {
-            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
-            return kExitIoFailure;
-        }
-        return kExitSuccess;
-    } catch (const QueryError& e) {
-        err << "velmora-query: " << PrintableText(e.what()) << "\n";
-        return e.Status();
-    } catch (const std::exception& e) {
-        err << "velmora-query: unexpected error: " << PrintableText(e.what()) << "\n";
-        return kExitIoFailure;
-    }
+    });
 }
 
 }  // namespace velmora::query

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -496,12 +497,29 @@ QueryMaterial FindQueryMaterial(const QueryOptions& options, const QueryEnvironm
     return {HeadOf(material), std::move(material.table)};
 }
 
+int RunReporting(std::ostream& out, std::ostream& err, const std::function<void()>& work) {
+    try {
+        work();
+        if (!out.flush()) {
+            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
+            return kExitIoFailure;
+        }
+        return kExitSuccess;
+    } catch (const QueryError& e) {
+        err << "velmora-query: " << PrintableText(e.what()) << "\n";
+        return e.Status();
+    } catch (const std::exception& e) {
+        err << "velmora-query: unexpected error: " << PrintableText(e.what()) << "\n";
+        return kExitIoFailure;
+    }
+}
+
 int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& out,
              std::ostream& err, const QueryEnvironment& environment) {
     if (!args.empty() && args.front() == "emitters") {
         return RunEmitters(args.subspan(1), out, err, environment);
     }
-    try {
+    return RunReporting(out, err, [&] {
         const QueryOptions options = ParseQueryOptions(args);
         if (options.help) {
             out << HelpText(options.command);
@@ -528,18 +546,7 @@ int RunQuery(std::span<const std::string> args, std::istream& in, std::ostream& 
                     break;
             }
         }
-        if (!out.flush()) {
-            err << "velmora-query: the output cannot be written" << WriteFailureReason(out) << "\n";
-            return kExitIoFailure;
-        }
-        return kExitSuccess;
-    } catch (const QueryError& e) {
-        err << "velmora-query: " << PrintableText(e.what()) << "\n";
-        return e.Status();
-    } catch (const std::exception& e) {
-        err << "velmora-query: unexpected error: " << PrintableText(e.what()) << "\n";
-        return kExitIoFailure;
-    }
+    });
 }
 
 }  // namespace velmora::query
