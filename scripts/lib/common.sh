@@ -71,6 +71,17 @@ velmora_build() {
     cmake --build "$dir" -j "$(nproc)"
 }
 
+# The browser tests' npm packages, those of web/tests/package-lock.json (npm ci installs them
+# afresh when the lock file changed; no browser is downloaded: puppeteer-core drives
+# /usr/bin/chromium).
+velmora_install_web_test_packages() {
+    local dir="$VELMORA_ROOT/web/tests"
+    if ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.velmora-lock"; then
+        (cd "$dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+        cp "$dir/package-lock.json" "$dir/node_modules/.velmora-lock"
+    fi
+}
+
 # Builds the web edition into build/web (the WebAssembly module) and build/web/site (the site).
 velmora_build_web() {
     local dir="$VELMORA_ROOT/build/web"

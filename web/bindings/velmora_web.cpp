@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/element_symbols.h"
 #include "core/energy_query.h"
 #include "core/interval_calculation.h"
 #include "core/material_catalogue.h"
@@ -331,6 +332,11 @@ std::string Format(double value, const std::string& pattern) {
     return FormatPattern(value, pattern);
 }
 
+// The atomic number of the element whose chemical symbol is exactly the text, else 0.
+int AtomicNumber(const std::string& symbol) {
+    return AtomicNumberOfSymbol(symbol);
+}
+
 }  // namespace velmora::web
 
 EMSCRIPTEN_BINDINGS(velmora) {
@@ -354,4 +360,5 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .function("match", &WebCatalogue::match);
     emscripten::function("readHead", &ReadHead);
     emscripten::function("formatPattern", &Format);
+    emscripten::function("atomicNumberOfSymbol", &AtomicNumber);
 }

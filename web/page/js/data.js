@@ -2,11 +2,6 @@
 // fetched when chosen. Every number is read and written by the core; this module only moves bytes.
 import createVelmora from '../velmora.mjs';
 
-const SYMBOLS = ('H He Li Be B C N O F Ne Na Mg Al Si P S Cl Ar K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn ' +
-    'Ga Ge As Se Br Kr Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe Cs Ba La Ce Pr Nd Pm ' +
-    'Sm Eu Gd Tb Dy Ho Er Tm Yb Lu Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn Fr Ra Ac Th Pa U ' +
-    'Np Pu Am Cm Bk Cf').split(' ');
-
 export class Library {
     constructor(core, materials) {
         this.core = core;
@@ -31,7 +26,7 @@ export class Library {
     // otherwise the core's name matching. {outcome, entries}
     match(text) {
         const typed = text.trim();
-        const z = SYMBOLS.indexOf(typed) + 1;
+        const z = this.core.atomicNumberOfSymbol(typed);
         if (z > 0) {
             const prefix = String(z).padStart(3, '0') + ' ';
             const element = this.materials.find((m) => m.kind === 'element' && m.fileName.startsWith(prefix));
