@@ -1,6 +1,6 @@
 // The page's wiring: state from the address, the controls, and the answers of the core.
 import { Library } from './data.js';
-import { Graphs } from './graphs.js';
+import { Graphs, MAX_OVERLAYS, OVERLAY_STYLES } from './graphs.js';
 import { DEFAULTS, addressOf, stateFromAddress } from './state.js';
 import { browserLanguage, setLanguage, t } from './texts.js';
 import {
@@ -19,10 +19,11 @@ const page = {
     ownName: '',           // the user's file name when one is shown
     intervalCsv: '',
     graphs: null,
+    overlays: [],          // materials overlaid on the graphs: {name, particle, own, material}
 };
 
-function particleName() {
-    return t(page.state.particle === 'electron' ? 'electrons' : 'positrons');
+function particleName(particle = page.state.particle) {
+    return t(particle === 'electron' ? 'electrons' : 'positrons');
 }
 
 function showHead() {
@@ -96,8 +97,86 @@ async function loadMaterial() {
     answerRange();
     $('download-csv').disabled = true;
     clearTable($('interval'));
-    page.graphs.draw(page.material, s.compare ? page.electrons : null);
+    drawGraphs();
     document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
+}
+
+// The graphs of the shown material with the overlaid ones, and the list of the overlaid ones
+// with a button each to remove it.
+function drawGraphs() {
+    const overlays = page.overlays.map((o) => ({ label: `${o.name} (${particleName(o.particle)})`, material: o.material }));
+    page.graphs.draw(page.material, page.state.compare ? page.electrons : null, overlays,
+        `${page.material.name()} (${particleName()})`);
+    const list = $('overlays');
+    list.setAttribute('aria-label', t('overlaysCaption'));
+    list.hidden = overlays.length === 0;
+    list.replaceChildren(...overlays.map((overlay, k) => {
+        const item = document.createElement('li');
+        const swatch = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+        swatch.setAttribute('viewBox', '0 0 40 10');
+        swatch.setAttribute('aria-hidden', 'true');
+        const line = document.createElementNS('http://www.w3.org/2000/svg', 'line');
+        for (const [key, value] of Object.entries({ x1: 0, y1: 5, x2: 40, y2: 5, stroke: OVERLAY_STYLES[k].colour,
+            'stroke-width': 4, 'stroke-dasharray': OVERLAY_STYLES[k].dash })) line.setAttribute(key, value);
+        swatch.append(line);
+        const name = document.createElement('span');
+        name.textContent = overlay.label;
+        const remove = document.createElement('button');
+        remove.type = 'button';
+        remove.textContent = t('overlayRemove');
+        remove.setAttribute('aria-label', t('overlayRemoveNamed', overlay.label));
+        remove.addEventListener('click', () => removeOverlay(k));
+        item.append(swatch, name, remove);
+        return item;
+    }));
+    page.state.overlays = page.overlays.filter((o) => !o.own).map((o) => ({ particle: o.particle, name: o.name }));
+}
+
+// The shown material (a bundled one or the user's own file) added to the graphs' comparison.
+function addOverlay() {
+    const s = page.state;
+    const overlay = { name: page.material.name(), particle: s.particle, own: !page.entry, material: page.material };
+    const label = `${overlay.name} (${particleName(overlay.particle)})`;
+    if (page.overlays.some((o) => o.name === overlay.name && o.particle === overlay.particle && o.own === overlay.own)) {
+        showNotice(t('overlayTwice', label));
+        return;
+    }
+    if (page.overlays.length >= MAX_OVERLAYS) {
+        showNotice(t('overlayFull', MAX_OVERLAYS));
+        return;
+    }
+    page.overlays.push(overlay);
+    showNotice('');
+    drawGraphs();
+    showStatus(t('overlayAdded', label));
+    updateAddress();
+}
+
+function removeOverlay(index) {
+    const [removed] = page.overlays.splice(index, 1);
+    drawGraphs();
+    showStatus(t('overlayRemoved', `${removed.name} (${particleName(removed.particle)})`));
+    // Keyboard focus stays in the list, on the next button to remove, else on the add button.
+    const buttons = $('overlays').querySelectorAll('button');
+    (buttons[Math.min(index, buttons.length - 1)] ?? $('overlay-add')).focus();
+    updateAddress();
+}
+
+// The overlaid materials of the address: each one that the catalogue has (by its name or a
+// unique match) with a table for its particle; the others are reported.
+async function overlaysFromAddress(wanted, messages) {
+    for (const { particle, name } of wanted) {
+        const entry = page.library.exact(name) ?? (page.library.match(name).outcome === 'found' ? page.library.match(name).entries[0] : null);
+        if (!entry) {
+            messages.push(t('badParameter', 'overlay', t('materialUnknown', name)));
+        } else if (particle === 'electron' && !entry.electrons) {
+            messages.push(t('badParameter', 'overlay', `${entry.name}: ${t('noElectrons')}`));
+        } else if (page.overlays.some((o) => o.name === entry.name && o.particle === particle)) {
+            messages.push(t('badParameter', 'overlay', t('overlayTwiceInAddress')));
+        } else {
+            page.overlays.push({ name: entry.name, particle, own: false, material: await page.library.table(entry, particle) });
+        }
+    }
 }
 
 async function chooseMaterial(text, reportUnknown) {
@@ -193,9 +272,10 @@ function wire() {
     $('compare').addEventListener('change', () => {
         s.compare = $('compare').checked;
         if (s.compare && !page.electrons) showNotice(t('noElectrons'));
-        page.graphs.draw(page.material, s.compare ? page.electrons : null);
+        drawGraphs();
         updateAddress();
     });
+    $('overlay-add').addEventListener('click', addOverlay);
     $('calculate').addEventListener('click', calculateInterval);
     $('download-results').addEventListener('click', () => {
         if (page.lastAnswer) downloadText(resultsCsv(page.lastAnswer), 'velmora-results.csv', 'text/csv');
@@ -259,6 +339,7 @@ async function start() {
     page.library = await Library.open();
     page.graphs = new Graphs($('graphs'), $('readout'), page.library);
     const messages = problems.map((p) => t('badParameter', p.name, t(p.reason)));
+    await overlaysFromAddress(state.overlays, messages);
     // A material that is not in the catalogue, or an energy list the core refuses, is reported
     // and replaced by the default.
     let entry = page.library.exact(state.material) ?? page.library.match(state.material).entries[0];

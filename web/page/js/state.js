@@ -1,5 +1,7 @@
 // The page's state and its shareable form in the address. Parameters are taken only when valid;
 // any other is reported and its default kept. Values are never inserted as markup.
+import { MAX_OVERLAYS } from './graphs.js';
+
 export const DEFAULTS = Object.freeze({
     material: 'Water, liquid',
     particle: 'positron',
@@ -10,7 +12,9 @@ export const DEFAULTS = Object.freeze({
     rangeUnit: 'g/cm2',
     compare: false,
     language: '',
+    overlays: Object.freeze([]),  // materials overlaid on the graphs: [{particle, name}]
 });
+
 
 const CHOICES = {
     particle: ['positron', 'electron'],
@@ -27,6 +31,10 @@ const PARAMETERS = {
     range: 'range', rangeUnit: 'rangeUnit', compare: 'compare', lang: 'language',
 };
 
+// One overlaid material in the address: "positron:NAME" or "electron:NAME", repeated.
+const OVERLAY = 'overlay';
+const OVERLAY_FORM = /^(positron|electron):([^\n]{1,200})$/;
+
 // The longest text a parameter may hold (100,000 energies of a few characters each).
 const MAX_PARAMETER_LENGTH = 2_000_000;
 
@@ -37,7 +45,9 @@ export function stateFromAddress(search) {
     const problems = [];
     for (const [name, value] of new URLSearchParams(search)) {
         const key = PARAMETERS[name];
-        if (!key) {
+        if (name === OVERLAY) {
+            readOverlay(value, state, problems);
+        } else if (!key) {
             problems.push({ name, reason: 'unknownParameter' });
         } else if (value.length > MAX_PARAMETER_LENGTH || /[\u0000-\u0008\u000b\u000c\u000e-\u001f]/.test(value) ||
                    (CHOICES[key] && !CHOICES[key].includes(value))) {
@@ -51,6 +61,24 @@ export function stateFromAddress(search) {
     return { state, problems };
 }
 
+// An overlaid material of the address, kept when well-formed, not yet there and within the
+// limit. Whether the material exists is the page's to check.
+function readOverlay(value, state, problems) {
+    const form = OVERLAY_FORM.exec(value);
+    if (!form || /[\u0000-\u001f]/.test(value)) {
+        problems.push({ name: OVERLAY, reason: 'badValue' });
+        return;
+    }
+    const overlay = { particle: form[1], name: form[2] };
+    if (state.overlays.some((o) => o.particle === overlay.particle && o.name === overlay.name)) {
+        problems.push({ name: OVERLAY, reason: 'overlayTwiceInAddress' });
+    } else if (state.overlays.length >= MAX_OVERLAYS) {
+        problems.push({ name: OVERLAY, reason: 'overlayTooManyInAddress' });
+    } else {
+        state.overlays = [...state.overlays, overlay];
+    }
+}
+
 // The address query of a state: only what differs from the defaults.
 export function addressOf(state) {
     const query = new URLSearchParams();
@@ -59,6 +87,7 @@ export function addressOf(state) {
         if (value === DEFAULTS[key]) continue;
         query.set(name, typeof value === 'boolean' ? (value ? '1' : '0') : value);
     }
+    for (const overlay of state.overlays) query.append(OVERLAY, `${overlay.particle}:${overlay.name}`);
     const text = query.toString();
     return text ? '?' + text : '';
 }

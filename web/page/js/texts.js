@@ -152,3 +152,29 @@ export function browserLanguage() {
     }
     return 'en';
 }
+
+// The graphs' comparison of several materials.
+Object.assign(TEXTS.en, {
+    overlayAdd: 'Add to the comparison',
+    overlayRemove: 'Remove',
+    overlayRemoveNamed: 'Remove %1 from the comparison',
+    overlaysCaption: 'Materials compared on the graphs',
+    overlayAdded: '%1 was added to the comparison.',
+    overlayRemoved: '%1 was removed from the comparison.',
+    overlayTwice: '%1 is already in the comparison.',
+    overlayFull: 'At most %1 materials can be compared: remove one first.',
+    overlayTwiceInAddress: 'the material is named twice',
+    overlayTooManyInAddress: 'more than 6 materials to compare',
+});
+Object.assign(TEXTS.ja, {
+    overlayAdd: '比較に加える',
+    overlayRemove: '外す',
+    overlayRemoveNamed: '%1 を比較から外す',
+    overlaysCaption: 'グラフで比較する物質',
+    overlayAdded: '%1 を比較に加えた。',
+    overlayRemoved: '%1 を比較から外した。',
+    overlayTwice: '%1 はすでに比較に入っている。',
+    overlayFull: '比較できる物質は %1 個まで。先に一つ外して下さい。',
+    overlayTwiceInAddress: '同じ物質が二度ある',
+    overlayTooManyInAddress: '比較する物質が 6 個を超えた',
+});
