@@ -311,8 +311,9 @@ function wire() {
         page.material = material;
         page.electrons = null;
         $('material').value = material.name();
-        showStatus(t('ownFileRead', file.name, material.name()));
         await loadMaterial();
+        // After the answers, whose count would replace it: the reading is what is announced.
+        showStatus(t('ownFileRead', file.name, material.name()));
     });
 }
 
