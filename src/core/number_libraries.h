@@ -3,6 +3,7 @@
 // std::to_chars. For C++ libraries that lack those (the WebAssembly build's libc++).
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -36,6 +37,68 @@ inline std::to_chars_result Copy(char* first, char* last, const char* text, std:
     return {first + size, std::errc{}};
 }
 
+// chars_format::scientific with a few digits, from the shortest digits that read back as the
+// value (fmt's Dragonbox, several times faster than the exact conversion). When those digits are
+// at least precision + 3, no decimal of precision + 2 significant digits lies between them and the
+// value (it would read back as the value too, and be shorter), so no rounding midpoint lies
+// between them either: both round alike, and never to a tie. Otherwise (or for zero, infinities,
+// NaN) returns false and writes nothing.
+inline bool ScientificFromShortest(char*& out, char* last, double value, int precision) {
+    if (!std::isfinite(value) || value == 0.0 || precision < 0 || precision > 14) {
+        return false;
+    }
+    const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+    char digits[24];
+    int count = 0;
+    for (auto rest = decimal.significand; rest != 0; rest /= 10) {
+        digits[count++] = static_cast<char>('0' + rest % 10);
+    }
+    std::reverse(digits, digits + count);
+    int exponent = decimal.exponent + count - 1;
+    while (digits[count - 1] == '0') {
+        --count;
+    }
+    if (count < precision + 3) {
+        return false;
+    }
+    // The digits after the kept ones hold more than a trailing zero: '5' and above round up.
+    if (digits[precision + 1] >= '5') {
+        int k = precision;
+        for (; k >= 0 && digits[k] == '9'; --k) {
+            digits[k] = '0';
+        }
+        if (k < 0) {
+            digits[0] = '1';
+            ++exponent;
+        } else {
+            ++digits[k];
+        }
+    }
+    char text[48];
+    char* end = text;
+    if (std::signbit(value)) {
+        *end++ = '-';
+    }
+    *end++ = digits[0];
+    if (precision > 0) {
+        *end++ = '.';
+        end = std::copy(digits + 1, digits + 1 + precision, end);
+    }
+    *end++ = 'e';
+    *end++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude >= 100) {
+        *end++ = static_cast<char>('0' + magnitude / 100);
+    }
+    *end++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *end++ = static_cast<char>('0' + magnitude % 10);
+    if (last - out < end - text) {
+        return false;
+    }
+    out = std::copy(text, end, out);
+    return true;
+}
+
 }  // namespace detail
 
 // The decimal form of std::from_chars (chars_format::general). Like GCC's library, reports
@@ -57,12 +120,22 @@ inline std::from_chars_result from_chars(const char* first, const char* last, do
 
 // chars_format::fixed or ::scientific with a precision: the exact value rounded to nearest, ties
 // to even, as printf's %.*f and %.*e write it.
+// Written straight into the caller's buffer (no string is allocated: the web page formats five
+// numbers for each of up to 100,000 energies).
 inline std::to_chars_result to_chars(char* first, char* last, double value,
                                      std::chars_format format, int precision) {
-    const auto text = format == std::chars_format::scientific
-                          ? fmt::format("{:.{}e}", value, precision)
-                          : fmt::format("{:.{}f}", value, precision);
-    return detail::Copy(first, last, text.data(), text.size());
+    if (char* out = first; format == std::chars_format::scientific &&
+                           detail::ScientificFromShortest(out, last, value, precision)) {
+        return {out, std::errc{}};
+    }
+    const auto size = static_cast<std::size_t>(last - first);
+    const auto written = format == std::chars_format::scientific
+                             ? fmt::format_to_n(first, size, "{:.{}e}", value, precision)
+                             : fmt::format_to_n(first, size, "{:.{}f}", value, precision);
+    if (written.size > size) {
+        return {last, std::errc::value_too_large};
+    }
+    return {written.out, std::errc{}};
 }
 
 // The shortest text that reads back as the value: the fewest significant digits (fmt's

@@ -46,6 +46,18 @@ std::vector<double> SampleDoubles() {
     for (int k = 1; k < 2000; ++k) {
         values.push_back(k / 1024.0);  // exact ties once rounded to a few decimals
     }
+    // Decimals of few digits, on and beside the midpoints of a rounding to fewer, with a carry
+    // into the next power (9.9995, 0.099995): the shortest digits are few there.
+    std::uniform_int_distribution<int> digits(1, 99999);
+    for (int k = 0; k < 20000; ++k) {
+        const double value = digits(random) * std::pow(10.0, static_cast<int>(exponent(random)));
+        values.insert(values.end(),
+                      {value, std::nextafter(value, 0.0), std::nextafter(value, 1e300)});
+    }
+    for (const double nines : {9.9995, 0.099995, 99999.5, 9.99995e-7, 1.2345e-100, 9.9999999e99}) {
+        values.insert(values.end(),
+                      {nines, std::nextafter(nines, 0.0), std::nextafter(nines, 1e300)});
+    }
     return values;
 }
 
@@ -70,7 +82,7 @@ TEST(PortableNumbers, WritingGivesTheStandardLibrarysText) {
         const auto a =
             number_libraries::to_chars(actual.data(), actual.data() + actual.size(), value);
         ASSERT_EQ(std::string(expected.data(), e.ptr), std::string(actual.data(), a.ptr)) << value;
-        for (const int precision : {0, 1, 3, 4, 5, 16, 17, 40}) {
+        for (const int precision : {0, 1, 2, 3, 4, 5, 6, 13, 14, 15, 16, 17, 40}) {
             ASSERT_EQ(Written(StdWrite, value, std::chars_format::scientific, precision),
                       Written(number_libraries::to_chars, value, std::chars_format::scientific,
                               precision))

@@ -1,10 +1,11 @@
 // The page's wiring: state from the address, the controls, and the answers of the core.
 import { Library } from './data.js';
 import { Graphs, MAX_OVERLAYS, OVERLAY_STYLES } from './graphs.js';
+import { RowWindow } from './row_window.js';
 import { DEFAULTS, addressOf, stateFromAddress } from './state.js';
 import { browserLanguage, setLanguage, t } from './texts.js';
 import {
-    MAX_SHOWN_ROWS, clearTable, fillTable, offerDownload, quantityHeaders, refusalText, showNotice,
+    clearTable, fillTable, offerDownload, quantityHeaders, refusalText, showNotice,
     showStatus,
 } from './views.js';
 
@@ -42,9 +43,7 @@ function answerEnergies() {
         return false;
     }
     showNotice('');
-    const shown = fillTable($('results'), quantityHeaders(s.unit, s.linear, rangeUnit), answer.text);
-    $('results-more').hidden = shown === answer.count;
-    $('results-more').textContent = shown === answer.count ? '' : t('moreRows', shown, answer.count);
+    page.results.show(quantityHeaders(s.unit, s.linear, rangeUnit), answer.text);
     showStatus(t('shown', answer.count));
     page.lastAnswer = answer;
     if (answer.count > 0) page.graphs?.mark(answer.values.subarray(0, 5));
@@ -339,6 +338,7 @@ async function start() {
     showStatus(t('loading'));
     page.library = await Library.open();
     page.graphs = new Graphs($('graphs'), $('readout'), page.library);
+    page.results = new RowWindow($('results'), $('results').parentElement);
     const messages = problems.map((p) => t('badParameter', p.name, t(p.reason)));
     await overlaysFromAddress(state.overlays, messages);
     // A material that is not in the catalogue, or an energy list the core refuses, is reported
