@@ -1,6 +1,6 @@
 // The web graphs in headless Chromium: several materials overlaid (legend, read-out, link,
 // limits, keyboard), the SVG and PNG downloads as files, a CP932 material file of the user's own,
-// and the element symbols that the core knows.
+// the element symbols that the core knows, and a long answer shown through a window of rows.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -144,7 +144,7 @@ test('overlays in the address are validated: each faulty one is reported and lef
     }
 });
 
-test('no axe-core violations with materials overlaid', async () => {
+test('no axe-core violations with materials overlaid and a long answer', async () => {
     const axe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     const context = await site.browser.createBrowserContext();
     const page = await context.newPage();
@@ -152,6 +152,7 @@ test('no axe-core violations with materials overlaid', async () => {
     await page.setViewport({ width: 360, height: 800 });
     await page.goto(site.url + '?overlay=positron:Gold&overlay=electron:Kapton%20polyimide%20film&lang=ja');
     await page.waitForSelector('body[data-ready="true"]');
+    await typeInto(page, 'energies', '1 '.repeat(2000));  // the results through a window of rows
     await page.addScriptTag({ content: axe });
     const violations = await page.evaluate(async () => (await window.axe.run(document,
         { runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations
@@ -296,4 +297,36 @@ test('element symbols are the core\'s: exact symbols name elements, other texts 
         assert.match(await noticeText(page), message);
         assert.match(await page.$eval('#material-head', (e) => e.textContent), /^Berkelium/);
     }
+});
+
+test('a long answer is shown through a window of rows that scrolling moves', { skip: !haveQuery() && 'velmora-query is not built' }, async () => {
+    const energies = Array.from({ length: 5000 }, (_, k) => (0.01 + k * 0.19).toPrecision(k % 5 + 2));
+    const expected = queryRows(query('at', 'water, liquid', ...energies));
+    const page = await openPage(site);
+    await typeInto(page, 'energies', energies.join('\n'));
+    assert.equal(await page.$eval('#results', (table) => table.getAttribute('aria-rowcount')), '5001');
+    // The rows on the page are the answers at their places, wherever the box is scrolled.
+    const shownRows = () => page.$$eval('#results tbody tr:not(.spacer)', (rows) => rows.map((row) =>
+        [Number(row.getAttribute('aria-rowindex')) - 2, Array.from(row.cells, (c) => c.textContent)]));
+    for (const fraction of [0, 0.37, 0.5, 1]) {
+        await page.$eval('#results', (table, f) => {
+            const box = table.parentElement;
+            box.scrollTop = f * (box.scrollHeight - box.clientHeight);
+        }, fraction);
+        await page.waitForFunction((f) => {
+            const box = document.getElementById('results').parentElement;
+            const rows = Array.from(box.querySelectorAll('tbody tr:not(.spacer)'));
+            const top = box.getBoundingClientRect().top + 40;
+            return rows.some((row) => Math.abs(row.getBoundingClientRect().top - top) < 30);
+        }, {}, fraction);
+        const rows = await shownRows();
+        assert.ok(rows.length > 10 && rows.length < 200, `${rows.length} rows on the page`);
+        for (const [index, cells] of rows) assert.deepEqual(cells, expected[index], `row ${index + 1} at ${fraction}`);
+        if (fraction === 1) assert.equal(rows.at(-1)[0], 4999);
+        if (fraction === 0) assert.equal(rows[0][0], 0);
+    }
+    // A shorter answer after scrolling far down is shown whole again.
+    await typeInto(page, 'energies', '1 2');
+    assert.deepEqual(await tableCells(page, 'results'), queryRows(query('at', 'water, liquid', '1', '2')));
+    assert.equal(await page.$eval('#results', (table) => table.hasAttribute('aria-rowcount')), false);
 });

@@ -51,7 +51,7 @@ export class RowWindow {
         let first = Math.floor(this.scroller.scrollTop / height) - AROUND;
         first = Math.max(0, Math.min(first, count - inView - 2 * AROUND));
         first -= first % 2;
-        const end = Math.min(count, first + inView + 2 * AROUND);
+        const end = Math.min(count, first + inView + 2 * AROUND + 1);  // + 1: first may have gone down one
         if (first === this.shown[0] && end === this.shown[1]) return;
         this.shown = [first, end];
         const body = document.createElement('tbody');
