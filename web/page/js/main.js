@@ -16,7 +16,7 @@ const page = {
     state: { ...DEFAULTS },
     entry: null,           // the catalogue entry shown, or null for a file of the user's own
     material: null,        // the core's table of the chosen particle
-    electrons: null,       // the electron table beside it, when there is one
+    electrons: null,       // the electron table beside it while the graphs compare with it
     ownName: '',           // the user's file name when one is shown
     intervalCsv: '',
     graphs: null,
@@ -88,7 +88,8 @@ async function loadMaterial() {
     const s = page.state;
     if (page.entry) {
         page.material = await page.library.table(page.entry, s.particle);
-        page.electrons = page.entry.electrons ? await page.library.table(page.entry, 'electron') : null;
+        // Fetched only for the comparison: the first result does not wait for it.
+        page.electrons = s.compare && page.entry.electrons ? await page.library.table(page.entry, 'electron') : null;
     }
     showHead();
     showMaterialTable();
@@ -268,8 +269,14 @@ function wire() {
         answerRange();
         updateAddress();
     });
-    $('compare').addEventListener('change', () => {
+    $('compare').addEventListener('change', async () => {
         s.compare = $('compare').checked;
+        const entry = page.entry;
+        if (s.compare && entry?.electrons && !page.electrons) {
+            const electrons = await page.library.table(entry, 'electron');
+            if (page.entry !== entry) return;  // another material was chosen meanwhile
+            page.electrons = electrons;
+        }
         if (s.compare && !page.electrons) showNotice(t('noElectrons'));
         drawGraphs();
         updateAddress();
