@@ -130,6 +130,9 @@ test('overlays in the address are validated: each faulty one is reported and lef
         ['overlay=positron:kapton', [], ['Kapton polyimide film (positrons)']],
         [seven, [/more than 6 materials to compare/], ['Gold', 'Lead', 'Hydrogen', 'Polyethylene', 'Sodium iodide', 'Lung (ICRP)'].map((m) => `${m} (positrons)`)],
         ['overlay=positron:' + 'x'.repeat(201), [/its value is not valid/], []],
+        // The one named twice does not count towards the six.
+        ['overlay=positron:Gold&' + seven, [/named twice/, /more than 6 materials to compare/],
+            ['Gold', 'Lead', 'Hydrogen', 'Polyethylene', 'Sodium iodide', 'Lung (ICRP)'].map((m) => `${m} (positrons)`)],
     ];
     for (const [address, messages, kept] of cases) {
         const page = await openPage(site, '?' + address);
@@ -164,7 +167,10 @@ test('no axe-core violations with materials overlaid and a long answer', async (
 });
 
 test('the SVG download is a well-formed file with the curves of the table and the axis labels', { skip: !haveQuery() && 'velmora-query is not built' }, async () => {
-    for (const [address, curves] of [['', 4], ['?compare=1', 8], ['?overlay=electron:Gold', 8]]) {
+    // Each case: the address, and the tables of its solid and its dashed curves.
+    for (const [address, solidTable, dashedTable] of [['', ['Water, liquid'], null],
+        ['?compare=1', ['Water, liquid'], ['Water, liquid', '--particle', 'electron']],
+        ['?overlay=electron:Gold', ['Water, liquid'], ['Gold', '--particle', 'electron']]]) {
         const page = await openPage(site, address);
         const file = await downloadedFile(page, 'download-svg');
         assert.equal(file.name, 'Water, liquid.svg');
@@ -187,20 +193,22 @@ test('the SVG download is a well-formed file with the curves of the table and th
         for (const label of ['Energy, MeV', 'MeV cm²/g', 'g/cm²', 'Total', 'Collision', 'Radiative', '10-2', '103', '10-4']) {
             assert.ok(parsed.texts.includes(label), `${address}: "${label}" in ${parsed.texts}`);
         }
-        assert.equal(parsed.curves.length, curves, address);
-        // The solid curves are the table's rows: collision, radiative, total (upper graph, 3
-        // decades below 10^0) and csda range (lower graph, 4), at 40 units per ln unit.
-        const solid = parsed.curves.filter((c) => !c.dashed);
-        const rows = queryRows(query('show', 'Water, liquid'), 4).map((row) => row.map(Number));
-        solid.forEach((curve, c) => {
-            assert.equal(curve.points.length, 81);
-            curve.points.forEach(([x, y], k) => {
-                assert.ok(Math.abs(Math.exp(x / 40 - 1.5 - 2 * LN10) / rows[k][0] - 1) < 1e-3, `energy of row ${k + 1}`);
-                const top = c < 3 ? 14.3 : 13.9;
-                const value = Math.exp(top - y / 40 - (c < 3 ? 3 : 4) * LN10);
-                assert.ok(Math.abs(value / rows[k][c + 1] - 1) < 2e-3, `column ${c + 1} of row ${k + 1}: ${value}`);
+        assert.equal(parsed.curves.length, dashedTable ? 8 : 4, address);
+        // The curves are the tables' rows: collision, radiative, total (upper graph, 3 decades
+        // below 10^0) and csda range (lower graph, 4), at 40 units per ln unit.
+        for (const [dashed, table] of [[false, solidTable], [true, dashedTable]]) {
+            if (!table) continue;
+            const rows = queryRows(query('show', ...table), 4).map((row) => row.map(Number));
+            parsed.curves.filter((c) => c.dashed === dashed).forEach((curve, c) => {
+                assert.equal(curve.points.length, 81);
+                curve.points.forEach(([x, y], k) => {
+                    assert.ok(Math.abs(Math.exp(x / 40 - 1.5 - 2 * LN10) / rows[k][0] - 1) < 1e-3, `energy of row ${k + 1}`);
+                    const top = c < 3 ? 14.3 : 13.9;
+                    const value = Math.exp(top - y / 40 - (c < 3 ? 3 : 4) * LN10);
+                    assert.ok(Math.abs(value / rows[k][c + 1] - 1) < 2e-3, `${address} ${table}: column ${c + 1} of row ${k + 1}: ${value}`);
+                });
             });
-        });
+        }
     }
 });
 
