@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/energy_query.h"
+#include "core/range_query.h"
+
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -64,7 +68,7 @@ std::vector<Sample> ExpSamples() {
     std::mt19937_64 random(23);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     Sample differences{"differences of logarithms -26..26", {}}, small{"tiny", {}},
-        whole{"-745..709.78", {}};
+        whole{"-745..709.78", {}}, belowNormal{"just below the smallest normal", {}};
     for (int k = 0; k < 250000; ++k) {
         differences.arguments.push_back(-26.0 + 52.0 * unit(random));
     }
@@ -72,7 +76,10 @@ std::vector<Sample> ExpSamples() {
         small.arguments.push_back(std::ldexp(unit(random) - 0.5, -static_cast<int>(k % 60)));
         whole.arguments.push_back(-745.0 + (709.78 + 745.0) * unit(random));
     }
-    return {differences, small, whole};
+    for (int k = 0; k < 10000; ++k) {
+        belowNormal.arguments.push_back(-709.2 + 0.8 * unit(random));  // e^x near 2^-1022
+    }
+    return {differences, small, whole, belowNormal};
 }
 
 struct Function {
@@ -166,6 +173,65 @@ TEST(ExactMathTest, SpecialAndExactValues) {
 #endif
     }
 }
+
+#ifdef VELMORA_HAVE_QUADMATH
+double RoundedLog(double x) {
+    return static_cast<double>(logq(x));
+}
+
+double RoundedExp(double x) {
+    return static_cast<double>(expq(x));
+}
+
+// The forward and inverse interpolation are their fixed steps with every log and exp correctly
+// rounded, so that every target gives these bits; the C library's functions would not.
+TEST(ExactMathTest, InterpolationStepsUseCorrectlyRoundedLogAndExp) {
+    MaterialTable table;
+    for (int row = 1; row <= 81; ++row) {
+        const double e = table.EnergyMeV[row] = std::pow(10.0, (row - 1) / 16.0 - 2);
+        table.CollisionSP[row] = 2.0 + 20.0 / (e + 0.05);
+        table.RadiativeSP[row] = 0.01 * e * (1.0 + 0.1 * std::log(e + 1.0));
+        table.TotalSP[row] = table.CollisionSP[row] + table.RadiativeSP[row];
+        table.CsdaRange[row] = 0.4 * std::pow(e, 1.7);
+    }
+    const TableColumn* columns[] = {&table.CollisionSP, &table.RadiativeSP, &table.TotalSP,
+                                    &table.CsdaRange};
+    std::mt19937_64 random(29);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int k = 0; k < 30000; ++k) {
+        const double energy = std::pow(10.0, -2.0 + 5.0 * unit(random));
+        const QuantitiesAtEnergy q = *InterpolateAtEnergy(table, energy);
+        const double values[] = {q.collision, q.radiative, q.total, q.csdaRange};
+        int upper = 1;
+        while (table.EnergyMeV[upper] < energy) {
+            ++upper;
+        }
+        const double e1 = RoundedLog(table.EnergyMeV[upper]);
+        const double e0 = RoundedLog(table.EnergyMeV[upper - 1]);
+        const double x = RoundedLog(energy);
+        for (int c = 0; c < 4; ++c) {
+            const double a = RoundedLog((*columns[c])[upper]);
+            const double b = RoundedLog((*columns[c])[upper - 1]);
+            ASSERT_EQ(values[c], RoundedExp(a - (a - b) * (e1 - x) / (e1 - e0)))
+                << energy << " " << c;
+        }
+        const double range = table.CsdaRange[1] * std::pow(1e5, unit(random));
+        upper = 1;
+        while (table.CsdaRange[upper] < range) {
+            ++upper;
+        }
+        const double a = RoundedLog(table.CsdaRange[upper]);
+        const double b = RoundedLog(table.CsdaRange[upper - 1]);
+        const double y = RoundedLog(range);
+        const double f1 = RoundedLog(table.EnergyMeV[upper]);
+        const double f0 = RoundedLog(table.EnergyMeV[upper - 1]);
+        const double e = RoundedExp(f1 - (a - y) * (f1 - f0) / (a - b));
+        ASSERT_EQ(*EnergyForCsdaRange(table, range),
+                  std::clamp(e, table.EnergyMeV[upper - 1], table.EnergyMeV[upper]))
+            << range;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace velmora
