@@ -57,11 +57,18 @@ std::vector<Sample> LogSamples() {
     for (int k = 0; k < 30000; ++k) {
         const double offset = std::ldexp(unit(random) - 0.5, -static_cast<int>(k % 50));
         nearOne.arguments.push_back(1.0 + offset);
+        // The two intervals whose logarithm is the series of x - 1 alone, at their full width.
+        nearOne.arguments.push_back(1.0 - 0x1p-8 + 0x1.8p-7 * unit(random));
         // Bit patterns of positive doubles, subnormals included.
         const std::uint64_t bits = random() % 0x7ff0000000000000;
         whole.arguments.push_back(std::bit_cast<double>(bits));
     }
-    return {energies, values, nearOne, whole};
+    // Found by a search with quadruple precision: results within 2^-23 of a last place from a
+    // halfway point, where a too small error bound of the fast path shows.
+    const Sample nearHalfway{"near halfway points",
+                             {0x1.3ec567ea03879p-7, 0x1.402052770aeaep+13, 0x1.37be38ea2857ep+11,
+                              0x1.2dbe33018c916p-10}};
+    return {energies, values, nearOne, whole, nearHalfway};
 }
 
 std::vector<Sample> ExpSamples() {
@@ -77,9 +84,11 @@ std::vector<Sample> ExpSamples() {
         whole.arguments.push_back(-745.0 + (709.78 + 745.0) * unit(random));
     }
     for (int k = 0; k < 10000; ++k) {
-        belowNormal.arguments.push_back(-709.2 + 0.8 * unit(random));  // e^x near 2^-1022
+        belowNormal.arguments.push_back(-709.2 + unit(random));  // e^x near 2^-1022
     }
-    return {differences, small, whole, belowNormal};
+    const Sample nearHalfway{"near halfway points",
+                             {-0x1.15d9c79289d5p+3, 0x1.1320bd31b6034p+3, -0x1.634c50298ab68p+2}};
+    return {differences, small, whole, belowNormal, nearHalfway};
 }
 
 struct Function {
