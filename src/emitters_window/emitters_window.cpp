@@ -107,7 +107,7 @@ void EmittersWindow::BuildControls() {
 
 // The row beside the close button: which particle's csda ranges the figures are.
 void EmittersWindow::BuildParticleChoice() {
-    MakeLabel(this, tr("飛程の表"), QRect(240, 7020, 1080, 300), Qt::black)
+    MakeLabel(this, tr("飛程の表"), QRect(240, 7060, 1080, 300), Qt::black)
         ->setAccessibleName(QStringLiteral("Range tables"));
     positronChoice = new QRadioButton(tr("陽電子"), this);
     positronChoice->setGeometry(TwipsRect(1320, 6960, 1320, 420));
