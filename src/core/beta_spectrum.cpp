@@ -74,4 +74,33 @@ double BetaPlusSpectrum::MeanEnergyMeV() const {
     return all > 0.0 ? Integrate([](double t) { return t; }) / all : 0.0;
 }
 
+std::vector<double> SpectrumSampleEnergies(double endpointMeV) {
+    double step = 1e-3;
+    for (int k = 0; endpointMeV / step > 100.0; ++k) {
+        step = std::pow(10.0, k / 3 - 3) * (k % 3 == 0 ? 1.0 : k % 3 == 1 ? 2.0 : 5.0);
+    }
+    std::vector<double> energies;
+    for (int k = 1; k * step < endpointMeV * (1.0 - 1e-9); ++k) {
+        energies.push_back(k * step);
+    }
+    energies.push_back(endpointMeV);
+    return energies;
+}
+
+std::vector<SpectrumPoint> SampledNuclideSpectrum(const Nuclide& nuclide) {
+    std::vector<BetaPlusSpectrum> spectra;
+    for (const BetaPlusBranch& branch : nuclide.branches) {
+        spectra.emplace_back(branch, nuclide.daughterZ, nuclide.massNumber);
+    }
+    std::vector<SpectrumPoint> points;
+    for (const double energy : SpectrumSampleEnergies(nuclide.HighestEndpointMeV())) {
+        SpectrumPoint point{energy, 0.0};
+        for (const BetaPlusSpectrum& spectrum : spectra) {
+            point.positronsPerMeV += spectrum.PositronsPerMeV(energy);
+        }
+        points.push_back(point);
+    }
+    return points;
+}
+
 }  // namespace velmora

@@ -44,6 +44,18 @@ class BetaPlusSpectrum {
     double scale_ = 1;  // normalisation: shape to positrons per MeV per 100 decays
 };
 
+// Energies (MeV) at which a nuclide's spectrum is listed and drawn: steps of 1, 2 or 5 times a
+// power of ten, at most 100 of them below the endpoint, and the endpoint itself.
+std::vector<double> SpectrumSampleEnergies(double endpointMeV);
+
+struct SpectrumPoint {
+    double energyMeV = 0.0;
+    double positronsPerMeV = 0.0;  // per 100 decays, all branches together
+};
+
+// The nuclide's spectrum at the SpectrumSampleEnergies of its highest endpoint.
+std::vector<SpectrumPoint> SampledNuclideSpectrum(const Nuclide& nuclide);
+
 // Simpson's rule with this many intervals; the spectrum is smooth (it vanishes with all its
 // derivatives at zero energy for positrons, and as (W0 - W)^2 at the endpoint), so that the
 // integrals are good to better than 1e-6.

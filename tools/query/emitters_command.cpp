@@ -377,27 +377,8 @@ std::string RangesOutput(const EmittersOptions& o, const QueryMaterial& m,
     return out;
 }
 
-// Energies of the spectrum's rows: steps of 1, 2 or 5 times a power of ten, at most 100 of them
-// below the endpoint, and the endpoint itself.
-std::vector<double> SpectrumEnergies(double endpointMeV) {
-    double step = 1e-3;
-    for (int k = 0; endpointMeV / step > 100.0; ++k) {
-        step = std::pow(10.0, k / 3 - 3) * (k % 3 == 0 ? 1.0 : k % 3 == 1 ? 2.0 : 5.0);
-    }
-    std::vector<double> energies;
-    for (int k = 1; k * step < endpointMeV * (1.0 - 1e-9); ++k) {
-        energies.push_back(k * step);
-    }
-    energies.push_back(endpointMeV);
-    return energies;
-}
-
 std::string SpectrumOutput(const EmittersOptions& o, const QueryMaterial& m, const Nuclide& n) {
     const QueryOptions& q = o.query;
-    std::vector<BetaPlusSpectrum> spectra;
-    for (const BetaPlusBranch& b : n.branches) {
-        spectra.emplace_back(b, n.daughterZ, n.massNumber);
-    }
     CellTable table;
     table.columns = {{"Energy", "MeV"},
                      {"Positrons", "per MeV per 100 decays"},
@@ -406,14 +387,11 @@ std::string SpectrumOutput(const EmittersOptions& o, const QueryMaterial& m, con
     const NumberStyle energy = StyleFor(q, "#0.000###");
     const NumberStyle numbers = StyleFor(q, "0.000E+00");
     const NumberStyle length = StyleFor(q, "#0.000");
-    for (const double e : SpectrumEnergies(n.HighestEndpointMeV())) {
-        double positrons = 0.0;
-        for (const BetaPlusSpectrum& s : spectra) {
-            positrons += s.PositronsPerMeV(e);
-        }
+    for (const SpectrumPoint& point : SampledNuclideSpectrum(n)) {
+        const double e = point.energyMeV;
         const double range = CsdaRangeAt(m.table, e);
         table.rows.push_back({{NumberString(e, energy)},
-                              {NumberString(positrons, numbers)},
+                              {NumberString(point.positronsPerMeV, numbers)},
                               {NumberString(range, numbers)},
                               {NumberString(RangeInMillimetres(range, m.table.Density), length)}});
     }
