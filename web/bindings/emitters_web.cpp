@@ -124,6 +124,7 @@ val EmitterSpectrum(const MaterialTable& table, const std::string& name) {
         points.insert(points.end(), {point.energyMeV, point.positronsPerMeV});
     }
     result.set("nuclide", n->name);
+    result.set("positrons", NumberText(n->PositronsPer100Decays()));
     result.set("endpoint", FormatPattern(n->HighestEndpointMeV(), kEnergyPattern));
     result.set("mean", FormatPattern(n->MeanEnergyMeV(), kEnergyPattern));
     result.set("endpointMeV", n->HighestEndpointMeV());

@@ -19,11 +19,11 @@ namespace velmora::web {
 emscripten::val EmitterFigures(const MaterialTable& table, const std::string& thickness,
                                const std::string& unit);
 
-// {ok, nuclide, endpoint, mean, text, points}: the named nuclide's spectrum at the core's sample
-// energies, "text" one line per energy (energy, positrons per MeV per 100 decays, csda range in
-// g/cm2 and in mm, tab-separated, as velmora-query emitters --spectrum writes them), "points" a
-// Float64Array of (energy MeV, positrons per MeV) pairs for the plot. {ok: false} for a name that
-// is not a bundled nuclide or a table that cannot answer it.
+// {ok, nuclide, positrons, endpoint, mean, endpointMeV, meanMeV, text, points}: the named nuclide's
+// spectrum at the core's sample energies, "text" one line per energy (energy, positrons per MeV per
+// 100 decays, csda range in g/cm2 and in mm, tab-separated, as velmora-query emitters --spectrum
+// writes them), "points" a Float64Array of (energy MeV, positrons per MeV) pairs for the plot. {ok:
+// false} for a name that is not a bundled nuclide or a table that cannot answer it.
 emscripten::val EmitterSpectrum(const MaterialTable& table, const std::string& nuclide);
 
 }  // namespace velmora::web
