@@ -50,7 +50,7 @@ std::string Mm(double gPerCm2, double density) {
     return FormatPattern(RangeInMillimetres(gPerCm2, density), kLengthPattern);
 }
 
-val FigureRow(const Nuclide& n, const MaterialTable& table, const Thickness& thickness) {
+val FigureRow(const Nuclide& n, const MaterialTable& table) {
     val row = val::object();
     row.set("nuclide", n.name);
     row.set("halfLife", NumberText(n.halfLife) + " " + n.halfLifeUnit);
@@ -66,9 +66,6 @@ val FigureRow(const Nuclide& n, const MaterialTable& table, const Thickness& thi
     row.set("rMaxMm", r ? Mm(r->rMax, density) : kNoFigure);
     row.set("rMeanMm", r ? Mm(r->rMean, density) : kNoFigure);
     row.set("meanRangeMm", r ? Mm(r->meanCsdaRange, density) : kNoFigure);
-    const std::optional<double> share =
-        thickness.refusal.empty() ? ShareBeyond(n, table, thickness.gPerCm2) : std::nullopt;
-    row.set("beyond", share ? FormatPattern(*share * 100.0, kPercentPattern) : kNoFigure);
     return row;
 }
 
@@ -83,27 +80,42 @@ val NuclideNames() {
 
 }  // namespace
 
-val EmitterFigures(const MaterialTable& table, const std::string& thicknessText,
-                   const std::string& unit) {
-    const Thickness thickness = ReadThickness(thicknessText, unit, table.Density);
+val EmitterFigures(const MaterialTable& table) {
     val rows = val::array();
     val unanswered = val::array();
     for (const Nuclide& n : BundledNuclides()) {
-        val row = FigureRow(n, table, thickness);
+        val row = FigureRow(n, table);
         if (!row["ok"].as<bool>()) {
             unanswered.call<void>("push", n.name);
         }
         rows.call<void>("push", row);
     }
+    val result = val::object();
+    result.set("rows", rows);
+    result.set("unanswered", unanswered);
+    return result;
+}
+
+val EmitterShares(const MaterialTable& table, const std::string& thicknessText,
+                  const std::string& unit) {
+    const Thickness thickness = ReadThickness(thicknessText, unit, table.Density);
     val about = val::object();
     about.set("ok", thickness.refusal.empty());
     about.set("refusal", thickness.refusal);
     about.set("mm", thickness.refusal.empty() ? NumberText(thickness.mm) : "");
     about.set("gPerCm2", thickness.refusal.empty() ? NumberText(thickness.gPerCm2) : "");
+    val shares = val::array();
+    for (const Nuclide& n : BundledNuclides()) {
+        if (!thickness.refusal.empty()) {
+            break;
+        }
+        const std::optional<double> share = ShareBeyond(n, table, thickness.gPerCm2);
+        shares.call<void>("push", share ? FormatPattern(*share * 100.0, kPercentPattern)
+                                        : std::string(kNoFigure));
+    }
     val result = val::object();
-    result.set("rows", rows);
-    result.set("unanswered", unanswered);
     result.set("thickness", about);
+    result.set("shares", shares);
     return result;
 }
 

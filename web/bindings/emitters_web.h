@@ -10,14 +10,19 @@
 
 namespace velmora::web {
 
-// {rows: [{nuclide, halfLife, positrons, endpoint, mean, rMax, rMean, meanRange, rMaxMm,
-// rMeanMm, meanRangeMm, beyond}], unanswered: [names], thickness: {ok, refusal, mm, gPerCm2}}.
-// A nuclide the table cannot answer (its endpoint beyond the table) has "-" for its ranges and is
-// named in unanswered. thickness is read by the core's number grammar in unit "mm", "cm" or
-// "g/cm2"; a thickness that is not a positive number is refused ("notPositive") and the share
-// beyond it is "-".
-emscripten::val EmitterFigures(const MaterialTable& table, const std::string& thickness,
-                               const std::string& unit);
+// {rows: [{nuclide, halfLife, positrons, endpoint, mean, ok, rMax, rMean, meanRange, rMaxMm,
+// rMeanMm, meanRangeMm}], unanswered: [names]} for every bundled nuclide. A nuclide the table
+// cannot answer (its endpoint beyond the table's last energy) has "-" for its ranges and is named
+// in unanswered.
+emscripten::val EmitterFigures(const MaterialTable& table);
+
+// {thickness: {ok, refusal, mm, gPerCm2}, shares: [percent texts, "-" where the table cannot
+// answer]}: the share of each bundled nuclide's positrons whose csda range exceeds the thickness
+// (an upper bound on the share that gets through it). The thickness is read by the core's number
+// grammar in unit "mm", "cm" or "g/cm2"; one that is not a positive number is refused
+// ("notPositive") with no shares.
+emscripten::val EmitterShares(const MaterialTable& table, const std::string& thickness,
+                              const std::string& unit);
 
 // {ok, nuclide, positrons, endpoint, mean, endpointMeV, meanMeV, text, points}: the named nuclide's
 // spectrum at the core's sample energies, "text" one line per energy (energy, positrons per MeV per

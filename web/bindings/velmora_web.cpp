@@ -269,9 +269,11 @@ class WebMaterial {
                                  electrons && electrons->ok() ? electrons->table_.get() : nullptr);
     }
 
-    // The positron emitters' figures in this table and a nuclide's spectrum (emitters_web.h).
-    val emitters(const std::string& thickness, const std::string& unit) const {
-        return ok() ? EmitterFigures(*table_, thickness, unit) : val::null();
+    // The positron emitters' figures in this table, the shares beyond a thickness and a
+    // nuclide's spectrum (emitters_web.h).
+    val emitters() const { return ok() ? EmitterFigures(*table_) : val::null(); }
+    val emitterShares(const std::string& thickness, const std::string& unit) const {
+        return ok() ? EmitterShares(*table_, thickness, unit) : val::null();
     }
     val spectrum(const std::string& nuclide) const {
         return ok() ? EmitterSpectrum(*table_, nuclide) : val::null();
@@ -358,6 +360,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .function("interval", &WebMaterial::interval)
         .function("tabSeparated", &WebMaterial::tabSeparated, emscripten::allow_raw_pointers())
         .function("emitters", &WebMaterial::emitters)
+        .function("emitterShares", &WebMaterial::emitterShares)
         .function("spectrum", &WebMaterial::spectrum);
     emscripten::class_<WebCatalogue>("Catalogue")
         .constructor<std::string, std::string>()

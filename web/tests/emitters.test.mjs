@@ -26,6 +26,13 @@ function emitterRows(text, headLines = 3) {
         .map((line) => line.trim().split(/\s{2,}/));
 }
 
+// Waits until the panel shows a material's figures for a particle (they follow the page's other
+// results).
+async function waitForPanel(page, name, particle) {
+    await waitForShown(page, name, particle);
+    await page.waitForFunction((shown) => document.body.dataset.emitters === shown, {}, `${name}|${particle}`);
+}
+
 async function setThickness(page, value, unit) {
     await page.select('#thickness-unit', unit);
     await typeInto(page, 'thickness', value);
@@ -48,11 +55,12 @@ test('the panel shows velmora-query emitters\' figures and the share beyond a th
         ['Bone, cortical (ICRP)', 'positron', '0.1', 'g/cm2', '0.1g/cm2', null],
         ['Lead', 'electron', '2.5e-1', 'mm', '0.25mm', 'Beyond 0.25 mm\n%'],
         ['Air, dry (near sea level)', 'positron', '100', 'cm', '100cm', 'Beyond 1000 mm\n%'],
+        ['Water, liquid', 'electron', '1', 'mm', '1mm', 'Beyond 1 mm\n%'],
     ];
     for (const [material, particle, thickness, unit, beyond, header] of cases) {
         await typeInto(page, 'material', material);
         await page.click(`input[name=particle][value=${particle}]`);
-        await waitForShown(page, material, particle);
+        await waitForPanel(page, material, particle);
         await setThickness(page, thickness, unit);
         const expected = emitterRows(query('emitters', material, '--particle', particle, '--beyond', beyond));
         assert.deepEqual(await tableCells(page, 'emitters-table'), expected, `${material}, ${particle}, ${beyond}`);
@@ -68,6 +76,7 @@ test('the panel shows velmora-query emitters\' figures and the share beyond a th
 
 test('the spectrum plot and table are the chosen nuclide\'s; the choice works by keyboard', needQuery, async () => {
     const page = await openPage(site);
+    await waitForPanel(page, 'Water, liquid', 'positron');
     const spectrumOf = async (nuclide) => {
         const rows = await tableCells(page, 'spectrum-table');
         assert.deepEqual(rows, emitterRows(query('emitters', 'Water, liquid', nuclide, '--spectrum'), 4), nuclide);
@@ -108,6 +117,7 @@ test('the spectrum plot and table are the chosen nuclide\'s; the choice works by
 
 test('a refused thickness keeps the figures; nuclides a table cannot answer are named', needQuery, async () => {
     const page = await openPage(site);
+    await waitForPanel(page, 'Water, liquid', 'positron');
     const before = await tableCells(page, 'emitters-table');
     for (const typed of ['', 'abc', '0', '-1', '1,5', '1e400', 'NaN']) {
         await typeInto(page, 'thickness', typed);
@@ -129,7 +139,7 @@ test('a refused thickness keeps the figures; nuclides a table cannot answer are 
     fs.writeFileSync(file, short.join('\r\n'), 'latin1');
     const input = await page.$('#own-file');
     await input.uploadFile(file);
-    await waitForShown(page, 'Short water', 'positron');
+    await waitForPanel(page, 'Short water', 'positron');
     const shown = await tableCells(page, 'emitters-table');
     const beyond = ['O-15', 'Ga-68', 'Rb-82', 'I-124'];
     assert.match(await page.$eval('#emitters-notice', (n) => n.textContent), new RegExp(`cannot give the ranges of ${beyond.join(', ')}\\.`));
@@ -151,6 +161,7 @@ test('a refused thickness keeps the figures; nuclides a table cannot answer are 
 test('shared texts equal velmora_en.ts in both languages; Japanese mode shows no English refusal', async () => {
     const ts = tsTexts();
     const page = await openPage(site, '?lang=ja');
+    await waitForPanel(page, 'Water, liquid', 'positron');
     const texts = await page.evaluate(async () => {
         const module = await import('./js/texts.js');
         const generated = await import('./js/shared-texts.js');
@@ -219,7 +230,7 @@ test('the panel: no axe-core violations in its states; usable at 360 px', async 
         await page.setBypassCSP(true);  // axe is injected as an inline script
         await page.setViewport({ width, height: 800 });
         await page.goto(site.url + query);
-        await page.waitForSelector('body[data-ready="true"]');
+        await page.waitForSelector('body[data-emitters="Water, liquid|positron"]');
         await page.addScriptTag({ content: axe });
         const check = async (state) => {
             const violations = await page.evaluate(async () => (await window.axe.run(document.querySelector('section[aria-labelledby=emitters-heading]'),
@@ -232,6 +243,7 @@ test('the panel: no axe-core violations in its states; usable at 360 px', async 
         await typeInto(page, 'thickness', 'abc');
         await check('refused thickness');
         await page.click('input[name=particle][value=electron]');
+        await waitForPanel(page, 'Water, liquid', 'electron');
         await page.select('#nuclide', 'I-124');
         await page.click('#emitters-heading ~ details summary');
         await check('electrons, I-124, spectrum table open');

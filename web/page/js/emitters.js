@@ -2,15 +2,24 @@
 // half-life, positrons per 100 decays, endpoint and mean energies, Rmax, Rmean and the mean csda
 // range in g/cm² and mm, and the share whose csda range exceeds a thickness (an upper bound on
 // the share that gets through it); and the chosen nuclide's spectrum as a plot and a table.
-// Every figure is the core's text (Material.emitters and Material.spectrum).
+// Every figure is the core's text (Material.emitters, emitterShares and spectrum).
 import { spectrumSvg } from './spectrum-plot.js';
 import { t } from './texts.js';
-import { fillTable, clearTable } from './views.js';
+import { clearTable, fillTable } from './views.js';
 
 const $ = (id) => document.getElementById(id);
 
 const COLUMNS = ['nuclide', 'halfLife', 'positrons', 'endpoint', 'mean', 'rMax', 'rMean', 'meanRange',
-    'rMaxMm', 'rMeanMm', 'meanRangeMm', 'beyond'];
+    'rMaxMm', 'rMeanMm', 'meanRangeMm'];
+
+// The core's figures and spectra of a table, kept with it: they take a tenth of a second or more
+// and do not depend on the thickness or the language.
+const computed = new WeakMap();
+
+function cached(material) {
+    if (!computed.has(material)) computed.set(material, { figures: material.emitters(), spectra: new Map() });
+    return computed.get(material);
+}
 
 export class EmittersPanel {
     constructor(library) {
@@ -18,6 +27,7 @@ export class EmittersPanel {
         this.material = null;
         this.particle = 'positron';
         this.thickness = { text: '1', unit: 'mm' };  // the last one the core accepted
+        this.generation = 0;
         const select = $('nuclide');
         for (const name of library.core.nuclideNames()) {
             select.append(new Option(name, name, name === 'F-18', name === 'F-18'));
@@ -27,39 +37,53 @@ export class EmittersPanel {
         $('thickness-unit').addEventListener('change', () => this.takeThickness());
     }
 
-    // Shows the figures of a material's table (the core's Material) for a particle.
+    // Shows the figures of a material's table (the core's Material) for a particle once the
+    // page's other results are on screen (the figures take a tenth of a second or more); of quick
+    // changes only the last is computed.
+    // body[data-emitters] names the material and particle shown.
     show(material, particle) {
         this.material = material;
         this.particle = particle;
-        this.fill(this.thickness);
-        this.showSpectrum();
+        delete document.body.dataset.emitters;
+        // After the next frame is painted (a timeout set in a frame callback runs after it).
+        const generation = ++this.generation;
+        requestAnimationFrame(() => setTimeout(() => {
+            if (generation === this.generation) this.render();
+        }, 0));
     }
 
-    // A typed thickness: the share beyond it when the core takes it, else a notice and the
+    render() {
+        const m = this.material;
+        $('emitters-material').textContent = t(this.particle === 'electron' ? 'emittersMaterialElectrons' : 'emittersMaterial',
+            m.name(), this.library.format(m.density(), '#0.000###'));
+        this.fill(m.emitterShares(this.thickness.text, this.thickness.unit));
+        this.showSpectrum();
+        document.body.dataset.emitters = `${m.name()}|${this.particle}`;
+    }
+
+    // A typed thickness: the shares beyond it when the core takes it, else a notice and the
     // figures shown before.
     takeThickness() {
         if (!this.material) return;
         const typed = { text: $('thickness').value, unit: $('thickness-unit').value };
-        if (this.fill(typed)) this.thickness = typed;
+        const shares = this.material.emitterShares(typed.text, typed.unit);
+        if (!shares.thickness.ok) {
+            this.notice(t('thicknessRefused'));
+            return;
+        }
+        this.thickness = typed;
+        this.fill(shares);
     }
 
-    fill(thickness) {
-        const figures = this.material.emitters(thickness.text, thickness.unit);
-        if (!figures.thickness.ok) {
-            this.notice(t('thicknessRefused'));
-            return false;
-        }
-        const m = this.material;
-        $('emitters-material').textContent = t(this.particle === 'electron' ? 'emittersMaterialElectrons' : 'emittersMaterial',
-            m.name(), this.library.format(m.density(), '#0.000###'));
-        const mm = figures.thickness.mm;
+    fill(shares) {
+        const { figures } = cached(this.material);
+        const mm = shares.thickness.mm;
         const headers = [t('nuclide'), t('halfLife'), t('positronsPer100'), t('endpointMeV'), t('meanEnergyMeV'),
             'Rmax\ng/cm2', 'Rmean\ng/cm2', t('meanRangeG'), 'Rmax\nmm', 'Rmean\nmm', t('meanRangeMm'), t('beyondHeader', mm)];
-        fillTable($('emitters-table'), headers,
-            figures.rows.map((row) => COLUMNS.map((column) => row[column]).join('\t')).join('\n'));
+        fillTable($('emitters-table'), headers, figures.rows
+            .map((row, k) => [...COLUMNS.map((column) => row[column]), shares.shares[k]].join('\t')).join('\n'));
         $('emitters-bound').textContent = t('beyondNote', mm);
         this.notice(figures.unanswered.length > 0 ? t('cannotAnswer', figures.unanswered.join(', ')) : '');
-        return true;
     }
 
     notice(text) {
@@ -69,8 +93,11 @@ export class EmittersPanel {
 
     showSpectrum() {
         const name = $('nuclide').value;
-        const spectrum = this.material?.spectrum(name);
-        if (!spectrum?.ok) {
+        const { spectra } = cached(this.material);
+        if (!spectra.has(name)) spectra.set(name, this.material.spectrum(name));
+        const spectrum = spectra.get(name);
+        if (!spectrum.ok) {
+            $('spectrum-heading').textContent = '';
             $('spectrum').replaceChildren();
             clearTable($('spectrum-table'));
             return;
