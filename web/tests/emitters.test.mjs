@@ -109,8 +109,7 @@ test('the spectrum plot and table are the chosen nuclide\'s; the choice works by
     await page.waitForFunction(() => document.getElementById('spectrum-heading').textContent.includes('Ga-68'));
     const ga68 = await spectrumOf('Ga-68');
     assert.match(ga68.plot.description, /Ga-68.*1\.8991 MeV.*0\.8295 MeV\. 88\.91 positrons/);
-    // Both of Ga-68's branches are in the curve: below the second one's endpoint (0.82 MeV) it
-    // is above what the main branch alone gives, which the core's table says.
+    // Two nuclides of two branches each: both branches are in the curve as on the command line.
     await page.select('#nuclide', 'Rb-82');
     await spectrumOf('Rb-82');
 });
