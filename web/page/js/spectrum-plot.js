@@ -20,6 +20,12 @@ export function tickStep(top, count = 6) {
     return [1, 2, 5, 10].map((m) => m * power).find((step) => step >= raw * (1 - 1e-9));
 }
 
+// The number pattern of tick labels a step apart: as many decimals as the step has.
+function tickPattern(step) {
+    const decimals = Math.max(0, -Math.floor(Math.log10(step) + 1e-9));
+    return decimals === 0 ? '#0' : '#0.' + '0'.repeat(decimals);
+}
+
 // An SVG element for the spectrum: {points (Float64Array of energy, positrons pairs), meanMeV,
 // title, description, xLabel, yLabel, meanLabel, format(value, pattern)}.
 export function spectrumSvg(spectrum) {
@@ -49,12 +55,12 @@ export function spectrumSvg(spectrum) {
     for (let k = 0; k * xStep <= xTop * (1 + 1e-9); ++k) {
         const at = x(k * xStep);
         axes.append(node('line', { x1: at, x2: at, y1: MARGIN.top, y2: MARGIN.top + plotHeight, class: 'grid' }),
-            node('text', { x: at, y: MARGIN.top + plotHeight + 16, 'text-anchor': 'middle' }, format(k * xStep, '#0.0##')));
+            node('text', { x: at, y: MARGIN.top + plotHeight + 16, 'text-anchor': 'middle' }, format(k * xStep, tickPattern(xStep))));
     }
     for (let k = 0; k * yStep <= yTop * (1 + 1e-9); ++k) {
         const at = y(k * yStep);
         axes.append(node('line', { x1: MARGIN.left, x2: MARGIN.left + plotWidth, y1: at, y2: at, class: 'grid' }),
-            node('text', { x: MARGIN.left - 6, y: at + 4, 'text-anchor': 'end' }, format(k * yStep, '#0.###')));
+            node('text', { x: MARGIN.left - 6, y: at + 4, 'text-anchor': 'end' }, format(k * yStep, tickPattern(yStep))));
     }
     axes.append(node('rect', { x: MARGIN.left, y: MARGIN.top, width: plotWidth, height: plotHeight, class: 'frame' }),
         node('text', { x: MARGIN.left + plotWidth / 2, y: HEIGHT - 8, 'text-anchor': 'middle' }, spectrum.xLabel),
