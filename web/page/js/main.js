@@ -1,8 +1,9 @@
 // The page's wiring: state from the address, the controls, and the answers of the core.
 import { Library } from './data.js';
+import { EmittersPanel } from './emitters.js';
 import { Graphs } from './graphs.js';
 import { DEFAULTS, addressOf, stateFromAddress } from './state.js';
-import { browserLanguage, setLanguage, t } from './texts.js';
+import { browserLanguage, setLanguage, t, translatedMessage } from './texts.js';
 import {
     MAX_SHOWN_ROWS, clearTable, fillTable, offerDownload, quantityHeaders, refusalText, showNotice,
     showStatus,
@@ -97,6 +98,7 @@ async function loadMaterial() {
     $('download-csv').disabled = true;
     clearTable($('interval'));
     page.graphs.draw(page.material, s.compare ? page.electrons : null);
+    page.emitters.show(page.material, s.particle);
     document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
 }
 
@@ -129,7 +131,7 @@ function calculateInterval() {
     }
     const result = page.material.interval(from, to, step);
     if (!result.ok) {
-        showNotice(result.refusal);
+        showNotice(translatedMessage('velmora::IntervalCalculation', result.template, result.arguments));
         return;
     }
     showNotice(result.cappedEnd ? t('capped', result.cappedEnd) : '');
@@ -258,6 +260,7 @@ async function start() {
     showStatus(t('loading'));
     page.library = await Library.open();
     page.graphs = new Graphs($('graphs'), $('readout'), page.library);
+    page.emitters = new EmittersPanel(page.library);
     const messages = problems.map((p) => t('badParameter', p.name, t(p.reason)));
     // A material that is not in the catalogue, or an energy list the core refuses, is reported
     // and replaced by the default.
