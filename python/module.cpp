@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/material_reading.h"
+#include "emitters.h"
 #include "material_object.h"
 #include "value_arrays.h"
 
@@ -57,6 +58,14 @@ Material FindMaterialFor(py::handle nameOrPath, py::handle particle, py::handle 
         particleGiven ? ParticleNamed(py::cast<std::string>(particle)) : Particle::kPositron,
         particleGiven, dataDir);
     return Material(Found(FindMaterial(*operand, request, DataPlaces())));
+}
+
+// A Material as given, or the one velmora.material() finds for a name or path.
+Material MaterialOf(py::handle materialOrName) {
+    if (py::isinstance<Material>(materialOrName)) {
+        return materialOrName.cast<Material>();
+    }
+    return FindMaterialFor(materialOrName, py::none(), py::none());
 }
 
 void AddRecord(py::module_& m, const char* name, std::vector<const char*> fields, const char* doc) {
@@ -157,6 +166,47 @@ The same rows as interval(start, stop, step): the header line "MeV, Collision, R
 per row, each ended with CR LF, exactly as the window saves them and as
 `velmora-query interval ... --format window-csv` writes them.)";
 
+constexpr const char* kEmittersDoc =
+    R"(emitters(material, nuclides=None, beyond=None) -> list[Emitter]
+
+How far the positrons of PET nuclides travel in a material: the figures of
+`velmora-query emitters --format json`, one Emitter per nuclide.
+
+material: a Material (velmora.material("water, liquid", "electron") for the electron tables, the
+    literature's figures) or a name or path, looked up as velmora.material() does (positrons).
+nuclides: None for every nuclide, in the list's order; a name, or a sequence of names, in their
+    order. Names as people write them: "F-18", "18F", "F18" and "f-18" are the same.
+beyond: None, or a thickness with its unit ("1mm", "0.5cm", "0.1g/cm2"): adds beyond_percent, the
+    percentage of the positrons whose csda range exceeds it. The csda range is the length of the
+    winding path, not a depth, so this is an upper bound on those that get through a layer that
+    thick.
+
+Each Emitter holds nuclide, half_life and half_life_unit, positrons_per_100_decays, endpoint_mev
+(the highest endpoint), mean_energy_mev (the branches' evaluated mean energies weighted by
+intensity), rmax_g_cm2 and rmean_g_cm2 (the csda ranges at those two energies), mean_csda_range_g_cm2
+(over the beta+ spectra of all branches), the same three in mm with the material's density,
+beyond_percent (None without beyond) and from_user_list. Nuclides of the user's list
+(emitters/positron_emitters.csv in the user's data folder) replace bundled ones of their name;
+a malformed list is a UserWarning and the bundled list is used.
+
+Raises ValueError, in the command line's words, for an unknown nuclide, a thickness without its
+unit or not positive, and a table that cannot give the ranges (ending below a nuclide's endpoint,
+or csda ranges that do not rise).)";
+
+constexpr const char* kEmitterSpectrumDoc =
+    R"(emitter_spectrum(material, nuclide) -> EmitterSpectrum
+
+A nuclide's beta+ spectrum and the csda range at each of its energies, as
+`velmora-query emitters MATERIAL NUCLIDE --spectrum` lists them.
+
+material: a Material, or a name or path as for emitters().
+nuclide: one name, written as for emitters().
+
+Returns EmitterSpectrum(nuclide, energy_mev, positrons_per_mev_per_100_decays, csda_range_g_cm2,
+csda_range_mm, from_user_list): float64 arrays at steps of 1, 2 or 5 times a power of ten (at most
+100 below the endpoint) and at the highest endpoint, the branches' spectra added (allowed shape
+with the relativistic Fermi function of the daughter). Raises ValueError as emitters() does.)";
+
 }  // namespace
 }  // namespace velmora::python
 
@@ -176,6 +226,17 @@ PYBIND11_MODULE(_core, m) {
     AddRecord(m, "MaterialEntry", {"name", "file", "kind", "density", "mean_excitation_energy"},
               "A listed material: its name, file, kind (\"element\" or \"compound\"), density "
               "(g/cm3) and mean excitation energy (eV).");
+    AddRecord(m, "Emitter",
+              {"nuclide", "half_life", "half_life_unit", "positrons_per_100_decays", "endpoint_mev",
+               "mean_energy_mev", "rmax_g_cm2", "rmean_g_cm2", "mean_csda_range_g_cm2", "rmax_mm",
+               "rmean_mm", "mean_csda_range_mm", "beyond_percent", "from_user_list"},
+              "A nuclide's figures in a material, as velmora-query emitters gives them: see "
+              "help(velmora.emitters).");
+    AddRecord(m, "EmitterSpectrum",
+              {"nuclide", "energy_mev", "positrons_per_mev_per_100_decays", "csda_range_g_cm2",
+               "csda_range_mm", "from_user_list"},
+              "A nuclide's spectrum and the csda ranges at its energies: see "
+              "help(velmora.emitter_spectrum).");
 
     py::class_<Material>(m, "Material",
                          "A material's table: its head values, its 81 rows as read-only arrays "
@@ -220,4 +281,17 @@ PYBIND11_MODULE(_core, m) {
           py::arg("data_dir") = py::none(), kMaterialsDoc);
     m.def("material", &FindMaterialFor, py::arg("name_or_path"), py::arg("particle") = py::none(),
           py::arg("data_dir") = py::none(), kMaterialDoc);
+    m.def(
+        "emitters",
+        [](py::handle material, py::handle nuclides, py::handle beyond) {
+            return EmitterFigures(MaterialOf(material), nuclides, beyond);
+        },
+        py::arg("material"), py::arg("nuclides") = py::none(), py::arg("beyond") = py::none(),
+        kEmittersDoc);
+    m.def(
+        "emitter_spectrum",
+        [](py::handle material, py::handle nuclide) {
+            return EmitterSpectrum(MaterialOf(material), nuclide);
+        },
+        py::arg("material"), py::arg("nuclide"), kEmitterSpectrumDoc);
 }

@@ -82,6 +82,22 @@ mm</translation>
         <translation>%1 (density %2 g/cm3, csda ranges of positrons)</translation>
     </message>
     <message>
+        <source>%1（密度 %2 g/cm3、同じエネルギーの電子の csda 飛程）</source>
+        <translation>%1 (density %2 g/cm3, csda ranges of electrons of the same energies)</translation>
+    </message>
+    <message>
+        <source>飛程の表</source>
+        <translation>Range tables</translation>
+    </message>
+    <message>
+        <source>陽電子</source>
+        <translation>Positrons</translation>
+    </message>
+    <message>
+        <source>電子（文献との比較）</source>
+        <translation>Electrons (to compare with the literature)</translation>
+    </message>
+    <message>
         <source>%1 mm を超える
 割合 %</source>
         <translation>Beyond %1 mm

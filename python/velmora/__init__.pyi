@@ -1,6 +1,6 @@
 # Type hints of the velmora module (the compiled velmora._core, re-exported here).
 import os
-from typing import Literal, NamedTuple, Sequence, overload
+from typing import Iterable, Literal, NamedTuple, Sequence, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -29,6 +29,30 @@ class MaterialEntry(NamedTuple):
     kind: Literal["element", "compound"]
     density: float
     mean_excitation_energy: float
+
+class Emitter(NamedTuple):
+    nuclide: str
+    half_life: float
+    half_life_unit: Literal["s", "min", "h", "d", "y"]
+    positrons_per_100_decays: float
+    endpoint_mev: float
+    mean_energy_mev: float
+    rmax_g_cm2: float
+    rmean_g_cm2: float
+    mean_csda_range_g_cm2: float
+    rmax_mm: float
+    rmean_mm: float
+    mean_csda_range_mm: float
+    beyond_percent: float | None
+    from_user_list: bool
+
+class EmitterSpectrum(NamedTuple):
+    nuclide: str
+    energy_mev: _Array
+    positrons_per_mev_per_100_decays: _Array
+    csda_range_g_cm2: _Array
+    csda_range_mm: _Array
+    from_user_list: bool
 
 class Material:
     @property
@@ -65,3 +89,7 @@ def materials(particle: _Particle = "positron", data_dir: _Path | None = None) -
 def material(
     name_or_path: _Path, particle: _Particle | None = None, data_dir: _Path | None = None
 ) -> Material: ...
+def emitters(
+    material: Material | _Path, nuclides: str | Iterable[str] | None = None, beyond: str | None = None
+) -> list[Emitter]: ...
+def emitter_spectrum(material: Material | _Path, nuclide: str) -> EmitterSpectrum: ...

@@ -68,6 +68,18 @@ void CloseTitleWindow() {
     }
 }
 
+// The emitters window shows the material the graphs show, loaded with OK, and its electron table
+// as the graph window read it. (The shared table's head already names a file merely clicked in the
+// main window, whose rows are not loaded.)
+void ShowLoadedMaterial(EmittersWindow& emitters) {
+    if (!g_graph) {
+        emitters.ShowMaterial(MaterialTable{});
+        return;
+    }
+    const ElectronTable& electrons = g_graph->ShownElectrons();
+    emitters.ShowMaterial(g_graph->ShownTable(), electrons.table, electrons.unavailable);
+}
+
 // Closing the table window by its frame closes it completely; the next opening builds it anew.
 // Its close event is still being handled by the window itself, so it is deleted afterwards.
 void CloseIntervalTableWindow() {
@@ -101,7 +113,7 @@ MainWindow& mainWindow() {
         QObject::connect(&main, &MainWindow::materialLoaded, [] {
             graphWindow().DrawMaterial(SharedMaterialTable());
             if (g_emitters) {
-                g_emitters->ShowMaterial(SharedMaterialTable());
+                ShowLoadedMaterial(*g_emitters);
             }
         });
         QObject::connect(&main, &MainWindow::valuesShown, [](const QuantitiesAtEnergy& values) {
@@ -190,7 +202,7 @@ EmittersWindow& emittersWindow() {
                 g_graph->HideEmitterMarks();
             }
         });
-        emitters.ShowMaterial(SharedMaterialTable());
+        ShowLoadedMaterial(emitters);
     }
     return *g_emitters;
 }

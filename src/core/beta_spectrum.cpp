@@ -5,6 +5,8 @@
 #include <complex>
 #include <numbers>
 
+#include "core/exact_math.h"
+
 namespace velmora {
 namespace {
 
@@ -24,7 +26,7 @@ std::complex<double> LogGamma(std::complex<double> z) {
     const std::complex<double> inverse2 = inverse * inverse;
     const std::complex<double> series =
         inverse * (1.0 / 12 - inverse2 * (1.0 / 360 - inverse2 * (1.0 / 1260 - inverse2 / 1680.0)));
-    return (z - 0.5) * std::log(z) - z + 0.5 * std::log(2 * std::numbers::pi) + series - shift;
+    return (z - 0.5) * std::log(z) - z + 0.5 * ExactLog(2 * std::numbers::pi) + series - shift;
 }
 
 // The Fermi function for a positron of total energy w and momentum p (electron masses) leaving a
@@ -34,9 +36,9 @@ double FermiFunction(int z, double w, double p, double r) {
     const double g = std::sqrt(1.0 - az * az);
     const double eta = -az * w / p;
     const double lnGammaSquared = 2.0 * LogGamma({g, eta}).real();
-    const double lnF = std::log(2.0 * (1.0 + g)) + (2.0 * g - 2.0) * std::log(2.0 * p * r) +
+    const double lnF = ExactLog(2.0 * (1.0 + g)) + (2.0 * g - 2.0) * ExactLog(2.0 * p * r) +
                        std::numbers::pi * eta + lnGammaSquared - 2.0 * std::lgamma(2.0 * g + 1.0);
-    return std::exp(lnF);
+    return ExactExp(lnF);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/exact_math.h"
 #include "core/range_query.h"
 
 namespace velmora {
@@ -60,12 +61,12 @@ PreparedTable::PreparedTable(const MaterialTable& table) : table_(table) {
         if (!rises || !PositiveFinite(table.EnergyMeV[row])) {
             return;
         }
-        logEnergy_[row] = std::log(table.EnergyMeV[row]);
+        logEnergy_[row] = ExactLog(table.EnergyMeV[row]);
         for (int c = 0; c < kColumns; ++c) {
             if (!PositiveFinite((*columns[c])[row])) {
                 return;
             }
-            logValue_[c][row] = std::log((*columns[c])[row]);
+            logValue_[c][row] = ExactLog((*columns[c])[row]);
         }
     }
     bucketsPerLog_ = kBuckets / (logEnergy_[kLastRow] - logEnergy_[kFirstRow]);
@@ -93,7 +94,7 @@ std::optional<QuantitiesAtEnergy> PreparedTable::At(double energyMeV) const {
     if (!(energyMeV >= kLowestQueryEnergyMeV && energyMeV <= kHighestQueryEnergyMeV)) {
         return std::nullopt;
     }
-    const double x = std::log(energyMeV);
+    const double x = ExactLog(energyMeV);
     // The row FindUpperRow's scan stops at, the first at or above the energy: from the row its
     // logarithm's bucket points to, moved up or down by comparing the energies themselves.
     const double bucket = (x - logEnergy_[kFirstRow]) * bucketsPerLog_;
@@ -121,7 +122,7 @@ std::optional<QuantitiesAtEnergy> PreparedTable::At(double energyMeV) const {
     for (int c = 0; c < kColumns; ++c) {
         const double p = logValueStep_[c][row] * distance;
         const double r = p / step;
-        values[c] = std::exp(logValue_[c][row] - r);
+        values[c] = ExactExp(logValue_[c][row] - r);
     }
     return QuantitiesAtEnergy{energyMeV, values[0], values[1], values[2], values[3]};
 }

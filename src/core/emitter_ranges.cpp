@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/beta_spectrum.h"
+#include "core/exact_math.h"
 #include "core/interpolation.h"
 #include "core/range_query.h"
 
@@ -25,10 +26,10 @@ double EnergyOfRange(const MaterialTable& table, double range) {
     if (range >= r[kFirstRow]) {
         return EnergyForCsdaRange(table, range).value_or(std::numeric_limits<double>::infinity());
     }
-    const double e1 = std::log(table.EnergyMeV[kFirstRow]);
-    const double e2 = std::log(table.EnergyMeV[kFirstRow + 1]);
-    const double slope = (e2 - e1) / (std::log(r[kFirstRow + 1]) - std::log(r[kFirstRow]));
-    return std::exp(e1 + slope * (std::log(range) - std::log(r[kFirstRow])));
+    const double e1 = ExactLog(table.EnergyMeV[kFirstRow]);
+    const double e2 = ExactLog(table.EnergyMeV[kFirstRow + 1]);
+    const double slope = (e2 - e1) / (ExactLog(r[kFirstRow + 1]) - ExactLog(r[kFirstRow]));
+    return ExactExp(e1 + slope * (ExactLog(range) - ExactLog(r[kFirstRow])));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/cursor_positions.h"
+#include "core/exact_math.h"
 
 namespace velmora {
 
@@ -18,7 +19,7 @@ constexpr double kCursorOffsetStopping = 6.909;
 constexpr double kCursorOffsetRange = 9.212;
 
 double LogPlus(double value, double offset) {
-    return value > 0.0 ? std::log(value) + offset : kNotANumber;
+    return value > 0.0 ? ExactLog(value) + offset : kNotANumber;
 }
 
 }  // namespace
@@ -55,17 +56,18 @@ double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, 
     if (energyMeV == lowerEnergy) {
         return lowerValue;
     }
-    // The order of these steps is fixed: every caller must get the same bits for the same input.
-    const double a = std::log(upperValue);
-    const double b = std::log(lowerValue);
-    const double e1 = std::log(upperEnergy);
-    const double e0 = std::log(lowerEnergy);
-    const double x = std::log(energyMeV);
+    // The order of these steps is fixed: every caller must get the same bits for the same input,
+    // and the core's own log and exp give the same bits on every target (WebAssembly too).
+    const double a = ExactLog(upperValue);
+    const double b = ExactLog(lowerValue);
+    const double e1 = ExactLog(upperEnergy);
+    const double e0 = ExactLog(lowerEnergy);
+    const double x = ExactLog(energyMeV);
     const double d = a - b;
     const double p = d * (e1 - x);
     const double q = e1 - e0;
     const double r = p / q;
-    return std::exp(a - r);
+    return ExactExp(a - r);
 }
 
 double CursorX(double energyMeV) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/exact_math.h"
+
 namespace velmora {
 
 bool CsdaRangeRises(const MaterialTable& table) {
@@ -37,14 +39,14 @@ std::optional<double> EnergyForCsdaRange(const MaterialTable& table, double csda
     // ln R = a - (a - b)(e1 - x)/(e1 - e0) solved for x.
     const double lowerEnergy = table.EnergyMeV[upper - 1];
     const double upperEnergy = table.EnergyMeV[upper];
-    const double a = std::log(range[upper]);
-    const double b = std::log(range[upper - 1]);
-    const double e1 = std::log(upperEnergy);
-    const double e0 = std::log(lowerEnergy);
-    const double y = std::log(csdaRange);
+    const double a = ExactLog(range[upper]);
+    const double b = ExactLog(range[upper - 1]);
+    const double e1 = ExactLog(upperEnergy);
+    const double e0 = ExactLog(lowerEnergy);
+    const double y = ExactLog(csdaRange);
     const double x = e1 - (a - y) * (e1 - e0) / (a - b);
     // Rounding must not move the energy out of the pair of rows it belongs to.
-    return std::clamp(std::exp(x), lowerEnergy, upperEnergy);
+    return std::clamp(ExactExp(x), lowerEnergy, upperEnergy);
 }
 
 }  // namespace velmora

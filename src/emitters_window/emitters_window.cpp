@@ -2,7 +2,9 @@
 // the thickness of the last column, and the notes that say what the figures are.
 #include "emitters_window/emitters_window.h"
 
+#include <QButtonGroup>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "core/emitter_ranges.h"
@@ -100,10 +102,41 @@ void EmittersWindow::BuildControls() {
     closeButton->SetBackColor(kLightYellowBackground);
     closeButton->setAccessibleName(QStringLiteral("Close"));
     closeButton->onClick = [this] { onClose(); };
+    BuildParticleChoice();
 }
 
-void EmittersWindow::ShowMaterial(const MaterialTable& material) {
-    shown_ = material;
+// The row beside the close button: which particle's csda ranges the figures are.
+void EmittersWindow::BuildParticleChoice() {
+    MakeLabel(this, tr("飛程の表"), QRect(240, 7060, 1080, 300), Qt::black)
+        ->setAccessibleName(QStringLiteral("Range tables"));
+    positronChoice = new QRadioButton(tr("陽電子"), this);
+    positronChoice->setGeometry(TwipsRect(1320, 6960, 1320, 420));
+    positronChoice->setAccessibleName(QStringLiteral("Positron tables"));
+    positronChoice->setChecked(true);
+    electronChoice = new QRadioButton(tr("電子（文献との比較）"), this);
+    electronChoice->setGeometry(TwipsRect(2700, 6960, 3000, 420));
+    electronChoice->setAccessibleName(QStringLiteral("Electron tables"));
+    electronChoice->setEnabled(false);  // until a material with an electron table is shown
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(positronChoice);
+    choice->addButton(electronChoice);
+    connect(electronChoice, &QRadioButton::toggled, this, [this](bool on) {
+        if (on != ShowingElectrons()) {
+            ChooseElectrons(on);
+        }
+    });
+    electronReason = MakeLabel(this, QString(), QRect(5760, 6960, 6360, 600), kDarkRed);
+    electronReason->setAccessibleName(QStringLiteral("Why the electron tables cannot be chosen"));
+}
+
+void EmittersWindow::ShowMaterial(const MaterialTable& positrons,
+                                  const std::optional<MaterialTable>& electrons,
+                                  const QString& whyNoElectrons) {
+    positrons_ = positrons;
+    electrons_ = electrons;
+    electronChoice->setEnabled(electrons_.has_value());
+    electronReason->setText(electrons_ ? QString() : whyNoElectrons);
+    electronChoice->setToolTip(electronReason->text());
     FillRows();
     if (isVisible()) {
         AnnounceChoice();  // the marks follow the material only while the window is open
@@ -114,6 +147,19 @@ void EmittersWindow::ShowAndMark() {
     Show();
     table->setFocus(Qt::OtherFocusReason);  // the arrow keys choose a nuclide at once
     AnnounceChoice();
+}
+
+void EmittersWindow::ChooseElectrons(bool electrons) {
+    electronsChosen_ = electrons;
+    FillRows();
+}
+
+bool EmittersWindow::ShowingElectrons() const {
+    return electronsChosen_ && electrons_.has_value();
+}
+
+const MaterialTable& EmittersWindow::Shown() const {
+    return ShowingElectrons() ? *electrons_ : positrons_;
 }
 
 int EmittersWindow::ChosenRow() const {
@@ -147,7 +193,7 @@ QString EmittersWindow::Notice() const {
         notice = tr("あなたの核種リストは読み込めませんでした（同梱のリストを使います）：%1")
                      .arg(QString::fromStdString(nuclides_.error->Message()));
     }
-    if (shown_.EnergyMeV[kLastRow] <= 0.0) {
+    if (positrons_.EnergyMeV[kLastRow] <= 0.0) {
         notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) +
                   tr("主画面で物質を読み込むと、その物質での飛程を示します。");
     } else if (!cannotAnswer_.isEmpty()) {
@@ -166,11 +212,18 @@ QString EmittersWindow::Notice() const {
 }
 
 void EmittersWindow::FillRows() {
-    const bool loaded = shown_.EnergyMeV[kLastRow] > 0.0;
-    materialLabel->setText(loaded ? tr("%1（密度 %2 g/cm3、陽電子の csda 飛程）")
-                                        .arg(QString::fromStdString(shown_.MaterialName),
-                                             Formatted(shown_.Density, "#0.000###"))
+    const MaterialTable& shown = Shown();
+    const bool loaded = shown.EnergyMeV[kLastRow] > 0.0;
+    const QString about = ShowingElectrons()
+                              ? tr("%1（密度 %2 g/cm3、同じエネルギーの電子の csda 飛程）")
+                              : tr("%1（密度 %2 g/cm3、陽電子の csda 飛程）");
+    materialLabel->setText(loaded ? about.arg(QString::fromStdString(shown.MaterialName),
+                                              Formatted(shown.Density, "#0.000###"))
                                   : QString());
+    {
+        const QSignalBlocker blocker(electronChoice);
+        (ShowingElectrons() ? electronChoice : positronChoice)->setChecked(true);
+    }
     const QSignalBlocker blocker(table);
     const int chosen = ChosenRow();
     table->setRowCount(loaded ? static_cast<int>(nuclides_.nuclides.size()) : 0);
@@ -184,13 +237,13 @@ void EmittersWindow::FillRows() {
         table->setItem(row, 2, Cell(QString::fromStdString(NumberText(n.PositronsPer100Decays()))));
         table->setItem(row, 3, Cell(Formatted(n.HighestEndpointMeV(), "#0.0000")));
         table->setItem(row, 4, Cell(Formatted(n.MeanEnergyMeV(), "#0.0000")));
-        const std::optional<EmitterRanges> r = ComputeEmitterRanges(n, shown_);
+        const std::optional<EmitterRanges> r = ComputeEmitterRanges(n, shown);
         if (!r) {
             cannotAnswer_ += (cannotAnswer_.isEmpty() ? "" : ", ") + QString::fromStdString(n.name);
         }
         const double ranges[] = {r ? r->rMax : 0.0, r ? r->rMean : 0.0, r ? r->meanCsdaRange : 0.0};
         for (int k = 0; k < 3; ++k) {
-            const double mm = RangeInMillimetres(ranges[k], shown_.Density);
+            const double mm = RangeInMillimetres(ranges[k], shown.Density);
             table->setItem(row, 5 + k, Cell(r ? Formatted(ranges[k], "0.000E+00") : "-"));
             table->setItem(row, 8 + k, Cell(r ? Formatted(mm, "#0.000") : "-"));
         }
@@ -206,10 +259,11 @@ void EmittersWindow::FillBeyondColumn() {
     const QString mm = QString::fromStdString(NumberText(thicknessMm_));
     table->setHorizontalHeaderItem(kBeyondColumn,
                                    new QTableWidgetItem(tr("%1 mm を超える\n割合 %").arg(mm)));
-    const double thickness = MillimetresInGPerCm2(thicknessMm_, shown_.Density);
+    const MaterialTable& shown = Shown();
+    const double thickness = MillimetresInGPerCm2(thicknessMm_, shown.Density);
     for (int row = 0; row < table->rowCount(); ++row) {
         const Nuclide& n = nuclides_.nuclides[static_cast<std::size_t>(row)];
-        const std::optional<double> share = ShareBeyond(n, shown_, thickness);
+        const std::optional<double> share = ShareBeyond(n, shown, thickness);
         table->setItem(row, kBeyondColumn,
                        Cell(share ? Formatted(*share * 100.0, "#0.00") : QStringLiteral("-")));
     }
@@ -220,7 +274,7 @@ void EmittersWindow::FillBeyondColumn() {
 
 void EmittersWindow::AnnounceChoice() {
     const int row = ChosenRow();
-    if (row < 0 || shown_.EnergyMeV[kLastRow] <= 0.0) {
+    if (row < 0 || positrons_.EnergyMeV[kLastRow] <= 0.0) {
         emit nuclideCleared();
         return;
     }

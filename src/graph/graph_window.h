@@ -43,6 +43,9 @@ class GraphWindow : public Window {
     // shows the window. The material's electron table is read too; while the comparison is on,
     // its curves are drawn dashed beside the positron curves.
     void DrawMaterial(const MaterialTable& table);
+    // The table drawn last (empty before the first) and its electron table, or why there is none.
+    const MaterialTable& ShownTable() const { return shown_; }
+    const ElectronTable& ShownElectrons() const { return electrons_; }
 
     // The context menu of both graphs: the comparison with electrons (on until turned off, also
     // across later materials), saving both graphs as one picture and copying the table.

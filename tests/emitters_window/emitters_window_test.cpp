@@ -1,8 +1,10 @@
 // The positron-emitters window: opened by mouse and keyboard, following the loaded material,
-// marking the chosen nuclide on both graphs, the thickness box, the user's nuclide list and the
-// texts in both languages.
+// the positron or electron tables, marking the chosen nuclide on both graphs, the thickness box,
+// the user's nuclide list and the texts in both languages.
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <fstream>
@@ -40,6 +42,19 @@ class EmittersWindowTest : public GraphTest {
         main.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
         QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier);
+    }
+    // The bundled water tables of both particles in the working folder, loaded with OK.
+    void LoadWater() {
+        for (const char* folder : {"p_STC", "e_STC"}) {
+            QDir().mkpath(folder);
+            QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/data/%1/Water liquid.stc").arg(folder),
+                        QStringLiteral("%1/Water liquid.stc").arg(folder));
+        }
+        mainWindow();
+        SharedMaterialTable().DataFilePath = "p_STC\\Water liquid.stc";
+        mainWindow().okButton->click();
+        ASSERT_TRUE(recorder_.Messages().empty());
+        ASSERT_TRUE(graphWindow().ShownElectrons().table.has_value());
     }
     static void WriteUserList(const std::string& lines) {
         QDir().mkpath("velmora/emitters");
@@ -93,6 +108,70 @@ TEST_F(EmittersWindowTest, OpensByKeyAndMenuAndFollowsTheLoadedMaterial) {
     EXPECT_TRUE(Window().isVisible());
     EXPECT_TRUE(graphWindow().contextMenu->actions().contains(graphWindow().emittersAction));
     EXPECT_EQ(graphWindow().emittersAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+}
+
+// The figures of water that reviews of PET nuclides print come from the electron tables: the
+// choice switches every column, and follows each newly loaded material.
+TEST_F(EmittersWindowTest,
+       TheElectronTablesGiveTheLiteraturesFiguresAndTheChoiceFollowsTheMaterial) {
+    LoadWater();
+    EmittersWindow& w = Window();
+    w.ShowAndMark();
+    const int f18 = RowOf("F-18"), ga68 = RowOf("Ga-68");
+    w.ChooseRow(f18);
+    // Rmax, Rmean and the mean csda range in mm, F-18 and Ga-68, as velmora-query prints them.
+    const auto figures = [&] {
+        return std::vector<QString>{CellText(f18, 8),  CellText(f18, 9),  CellText(f18, 10),
+                                    CellText(ga68, 8), CellText(ga68, 9), CellText(ga68, 10)};
+    };
+    const std::vector<QString> positrons{"2.428", "0.619", "0.681", "9.388", "3.469", "3.543"};
+    const std::vector<QString> electrons{"2.434", "0.636", "0.695", "9.236", "3.457", "3.522"};
+    EXPECT_EQ(figures(), positrons);
+    EXPECT_TRUE(w.positronChoice->isChecked() && w.electronChoice->isEnabled());
+    EXPECT_TRUE(w.electronReason->text().isEmpty());
+
+    QTest::mouseClick(w.electronChoice, Qt::LeftButton, {},
+                      QPoint(8, w.electronChoice->height() / 2));
+    EXPECT_TRUE(w.ShowingElectrons());
+    EXPECT_EQ(figures(), electrons);
+    ExpectFiguresOf(*graphWindow().ShownElectrons().table);
+    EXPECT_TRUE(w.materialLabel->text().contains(QStringLiteral("同じエネルギーの電子")));
+    EXPECT_EQ(w.ChosenRow(), f18);  // the chosen nuclide stays chosen
+
+    // A material without electron table: its positron figures, the choice disabled and why.
+    LoadWithOk(SmoothMaterial("Light"));
+    EXPECT_FALSE(w.ShowingElectrons());
+    EXPECT_TRUE(w.positronChoice->isChecked());
+    EXPECT_FALSE(w.electronChoice->isEnabled());
+    EXPECT_TRUE(w.electronReason->isVisible());
+    EXPECT_TRUE(w.electronReason->text().contains("electron table"));
+    EXPECT_EQ(w.electronChoice->toolTip(), w.electronReason->text());
+    ExpectFiguresOf(SharedMaterialTable());
+    EXPECT_TRUE(w.materialLabel->text().contains(QStringLiteral("陽電子の csda")));
+    // The choice of electrons comes back with a material that has them; positrons stay chosen.
+    LoadWater();
+    EXPECT_TRUE(w.electronChoice->isChecked() && w.electronChoice->isEnabled());
+    EXPECT_EQ(figures(), electrons);
+    w.positronChoice->click();
+    EXPECT_EQ(figures(), positrons);
+    LoadWithOk(SmoothMaterial("Light"));
+    LoadWater();
+    EXPECT_FALSE(w.ShowingElectrons());
+    EXPECT_EQ(figures(), positrons);
+}
+
+// Opened after a file is merely clicked in the main window, the window shows the material loaded
+// with OK, not the clicked file's name and density over the loaded rows.
+TEST_F(EmittersWindowTest, ItShowsTheMaterialLoadedWithOkNotAFileOnlyClicked) {
+    WriteMaterialFile("p_QRV", "Dense.qrv", SmoothMaterial("Dense", 2.5));
+    LoadWater();
+    FileListBox& elements = *mainWindow().elementList;
+    elements.setCurrentRow(elements.row(elements.findItems("Dense.qrv", Qt::MatchExactly).first()));
+    ASSERT_EQ(SharedMaterialTable().MaterialName, "Dense");
+    PressCtrlE();
+    EXPECT_TRUE(Window().materialLabel->text().startsWith("Water, liquid"));
+    EXPECT_EQ(CellText(RowOf("F-18"), 8), "2.428");
+    EXPECT_TRUE(Window().electronChoice->isEnabled());
 }
 
 TEST_F(EmittersWindowTest, TheChosenNuclideIsMarkedOnBothGraphsInItsOwnColour) {
@@ -202,6 +281,8 @@ TEST_F(EmittersWindowTest, EveryControlHasAnAccessibleNameAndTheTextsHaveEnglish
     EXPECT_EQ(Window().Caption(), "Ranges of positron emitters");
     EXPECT_EQ(Window().table->horizontalHeaderItem(0)->text(), "Nuclide");
     EXPECT_EQ(Window().closeButton->text(), "Close");
+    EXPECT_EQ(Window().electronChoice->text(), "Electrons (to compare with the literature)");
+    EXPECT_FALSE(Window().electronChoice->isEnabled());
     EXPECT_TRUE(Window().materialLabel->text().startsWith("Light (density 1.000 g/cm3"));
     EXPECT_TRUE(Window().boundNote->text().contains("upper bound"));
     UseLanguage(Language::Designed);

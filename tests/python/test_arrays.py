@@ -115,7 +115,7 @@ def test_the_type_stub_names_what_the_module_has():
     assert set(classes) | functions == set(velmora.__all__)
     methods = {node.name for node in classes["Material"].body if isinstance(node, ast.FunctionDef)}
     assert methods == {name for name in dir(velmora.Material) if not name.startswith("_")}
-    for record in ("Quantities", "IntervalRows", "MaterialEntry"):
+    for record in ("Quantities", "IntervalRows", "MaterialEntry", "Emitter", "EmitterSpectrum"):
         fields = [node.target.id for node in classes[record].body]
         assert tuple(fields) == getattr(velmora, record)._fields
     assert "name_or_path" in velmora.material.__doc__ and "Quantities" in velmora.Material.at.__doc__

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/beta_spectrum.h"
+#include "core/emitter_figures.h"
 #include "core/emitter_ranges.h"
 #include "core/number_format.h"
 #include "core/positron_emitters.h"
@@ -55,12 +55,6 @@ struct EmittersOptions {
     QueryOptions query;  // format, digits, particle, data folder, operands
     bool spectrum = false;
     std::optional<std::string> beyond;
-};
-
-struct Thickness {
-    std::string text;  // as typed
-    double gPerCm2 = 0.0;
-    double mm = 0.0;
 };
 
 struct Row {
@@ -177,32 +171,12 @@ EmittersOptions ParseEmittersOptions(std::span<const std::string> args) {
 }
 
 // "1mm", "0.5 cm", "0.1g/cm2": a positive number and its unit.
-Thickness ReadThickness(const std::string& text, double density) {
-    static constexpr std::pair<std::string_view, double> kUnits[] = {
-        {"g/cm2", 0.0}, {"mm", 1.0}, {"cm", 10.0}};  // millimetres per unit; 0: mass thickness
-    for (const auto& [unit, mmPerUnit] : kUnits) {
-        if (!text.ends_with(unit)) {
-            continue;
-        }
-        std::string number = text.substr(0, text.size() - unit.size());
-        while (!number.empty() && number.back() == ' ') {
-            number.pop_back();
-        }
-        if (!IsDecimalNumber(number)) {
-            break;
-        }
-        const double value = ReadNumber(number);
-        if (!(value > 0.0 && std::isfinite(value))) {
-            Refuse(kExitRefusedValue, "--beyond: the thickness " + text + " is not positive");
-        }
-        Thickness t{text, 0.0, 0.0};
-        t.mm = mmPerUnit > 0.0 ? value * mmPerUnit : RangeInMillimetres(value, density);
-        t.gPerCm2 = mmPerUnit > 0.0 ? MillimetresInGPerCm2(t.mm, density) : value;
-        return t;
+LayerThickness Thickness(const std::string& text, double density) {
+    ThicknessReading reading = ReadThickness(text, density);
+    if (!reading.thickness) {
+        Refuse(kExitRefusedValue, "--beyond: " + reading.error);
     }
-    Refuse(kExitRefusedValue, "--beyond: '" + text +
-                                  "' is not a thickness with its unit, such as 1mm, 0.5cm or "
-                                  "0.1g/cm2");
+    return std::move(*reading.thickness);
 }
 
 NuclideList Nuclides(const QueryEnvironment& env, std::ostream& err) {
@@ -222,15 +196,7 @@ std::vector<const Nuclide*> ChosenNuclides(const EmittersOptions& o, const Nucli
         const std::string& name = o.query.operands[k];
         const Nuclide* nuclide = FindNuclide(list.nuclides, name);
         if (!nuclide) {
-            std::string known;
-            for (const Nuclide& n : list.nuclides) {
-                known += (known.empty() ? "" : ", ") + n.name;
-            }
-            std::string message = "no nuclide " + QuotedForMessage(name) + " among " + known;
-            if (list.error) {
-                message += " (your nuclide list was not read)";
-            }
-            Refuse(kExitRefusedValue, message);
+            Refuse(kExitRefusedValue, UnknownNuclideMessage(name, list));
         }
         chosen.push_back(nuclide);
     }
@@ -240,17 +206,6 @@ std::vector<const Nuclide*> ChosenNuclides(const EmittersOptions& o, const Nucli
         }
     }
     return chosen;
-}
-
-[[noreturn]] void RefuseTable(const QueryMaterial& m, const Nuclide& n) {
-    if (n.HighestEndpointMeV() > m.table.EnergyMeV[kLastRow]) {
-        Refuse(kExitMaterialFile, "the table of " + m.head.material + " ends at " +
-                                      NumberText(m.table.EnergyMeV[kLastRow]) +
-                                      " MeV, below the endpoint of " + n.name);
-    }
-    Refuse(kExitMaterialFile, "\"" + m.head.file +
-                                  "\": the csda ranges do not rise from row to row, so the "
-                                  "ranges of a spectrum cannot be taken from it");
 }
 
 std::string JsonHead(const TableHead& head, const NumberStyle& style) {
@@ -286,7 +241,7 @@ TableCell DataCell(double value, const QueryOptions& o) {
 }
 
 std::string RangesOutput(const EmittersOptions& o, const QueryMaterial& m,
-                         const std::vector<Row>& rows, const std::optional<Thickness>& beyond,
+                         const std::vector<Row>& rows, const std::optional<LayerThickness>& beyond,
                          const std::string& userFile) {
     const QueryOptions& q = o.query;
     const NumberStyle energy = StyleFor(q, "#0.0000");
@@ -377,27 +332,8 @@ std::string RangesOutput(const EmittersOptions& o, const QueryMaterial& m,
     return out;
 }
 
-// Energies of the spectrum's rows: steps of 1, 2 or 5 times a power of ten, at most 100 of them
-// below the endpoint, and the endpoint itself.
-std::vector<double> SpectrumEnergies(double endpointMeV) {
-    double step = 1e-3;
-    for (int k = 0; endpointMeV / step > 100.0; ++k) {
-        step = std::pow(10.0, k / 3 - 3) * (k % 3 == 0 ? 1.0 : k % 3 == 1 ? 2.0 : 5.0);
-    }
-    std::vector<double> energies;
-    for (int k = 1; k * step < endpointMeV * (1.0 - 1e-9); ++k) {
-        energies.push_back(k * step);
-    }
-    energies.push_back(endpointMeV);
-    return energies;
-}
-
 std::string SpectrumOutput(const EmittersOptions& o, const QueryMaterial& m, const Nuclide& n) {
     const QueryOptions& q = o.query;
-    std::vector<BetaPlusSpectrum> spectra;
-    for (const BetaPlusBranch& b : n.branches) {
-        spectra.emplace_back(b, n.daughterZ, n.massNumber);
-    }
     CellTable table;
     table.columns = {{"Energy", "MeV"},
                      {"Positrons", "per MeV per 100 decays"},
@@ -406,16 +342,12 @@ std::string SpectrumOutput(const EmittersOptions& o, const QueryMaterial& m, con
     const NumberStyle energy = StyleFor(q, "#0.000###");
     const NumberStyle numbers = StyleFor(q, "0.000E+00");
     const NumberStyle length = StyleFor(q, "#0.000");
-    for (const double e : SpectrumEnergies(n.HighestEndpointMeV())) {
-        double positrons = 0.0;
-        for (const BetaPlusSpectrum& s : spectra) {
-            positrons += s.PositronsPerMeV(e);
-        }
-        const double range = CsdaRangeAt(m.table, e);
-        table.rows.push_back({{NumberString(e, energy)},
-                              {NumberString(positrons, numbers)},
-                              {NumberString(range, numbers)},
-                              {NumberString(RangeInMillimetres(range, m.table.Density), length)}});
+    for (const SpectrumPoint& p : NuclideSpectrum(n, m.table)) {
+        table.rows.push_back(
+            {{NumberString(p.energyMeV, energy)},
+             {NumberString(p.positronsPerMeV, numbers)},
+             {NumberString(p.csdaRange, numbers)},
+             {NumberString(RangeInMillimetres(p.csdaRange, m.table.Density), length)}});
     }
     std::string out;
     const std::string about = n.name + ": half-life " + NumberText(n.halfLife) + " " +
@@ -447,15 +379,15 @@ std::string EmittersOutput(const EmittersOptions& o, const QueryEnvironment& env
     const QueryMaterial m = FindQueryMaterial(materialOptions, env);
     for (const Nuclide* n : chosen) {
         if (!ComputeEmitterRanges(*n, m.table)) {
-            RefuseTable(m, *n);
+            Refuse(kExitMaterialFile, NoRangesMessage(*n, m.table, m.head.material, m.head.file));
         }
     }
     if (o.spectrum) {
         return SpectrumOutput(o, m, *chosen.front());
     }
-    std::optional<Thickness> beyond;
+    std::optional<LayerThickness> beyond;
     if (o.beyond) {
-        beyond = ReadThickness(*o.beyond, m.table.Density);
+        beyond = Thickness(*o.beyond, m.table.Density);
     }
     std::vector<Row> rows;
     for (const Nuclide* n : chosen) {

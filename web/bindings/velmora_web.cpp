@@ -19,6 +19,7 @@
 #include "core/number_format.h"
 #include "core/range_query.h"
 #include "core/table_text.h"
+#include "emitters_web.h"
 #include "energy_list.h"
 
 namespace velmora::web {
@@ -269,6 +270,16 @@ class WebMaterial {
                                  electrons && electrons->ok() ? electrons->table_.get() : nullptr);
     }
 
+    // The positron emitters' figures in this table, the shares beyond a thickness and a
+    // nuclide's spectrum (emitters_web.h).
+    val emitters() const { return ok() ? EmitterFigures(*table_) : val::null(); }
+    val emitterShares(const std::string& thickness, const std::string& unit) const {
+        return ok() ? EmitterShares(*table_, thickness, unit) : val::null();
+    }
+    val spectrum(const std::string& nuclide) const {
+        return ok() ? EmitterSpectrum(*table_, nuclide) : val::null();
+    }
+
   private:
     std::unique_ptr<MaterialTable> table_;
     std::string error_;
@@ -353,7 +364,10 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .function("answer", &WebMaterial::answer)
         .function("energyForRange", &WebMaterial::energyForRange)
         .function("interval", &WebMaterial::interval)
-        .function("tabSeparated", &WebMaterial::tabSeparated, emscripten::allow_raw_pointers());
+        .function("tabSeparated", &WebMaterial::tabSeparated, emscripten::allow_raw_pointers())
+        .function("emitters", &WebMaterial::emitters)
+        .function("emitterShares", &WebMaterial::emitterShares)
+        .function("spectrum", &WebMaterial::spectrum);
     emscripten::class_<WebCatalogue>("Catalogue")
         .constructor<std::string, std::string>()
         .function("size", &WebCatalogue::size)

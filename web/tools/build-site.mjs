@@ -5,7 +5,8 @@
 import { createHash } from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { readTs, textsModule } from './ts-texts.mjs';
 
 const [buildDir, siteDir] = process.argv.slice(2);
 if (!buildDir || !siteDir) {
@@ -24,6 +25,20 @@ fs.cpSync(path.join(webDir, 'page'), siteDir, { recursive: true });
 for (const file of ['velmora.mjs', 'velmora.wasm']) {
     fs.copyFileSync(path.join(buildDir, file), path.join(siteDir, file));
 }
+
+// The desktop's texts from its translation source, kept to the contexts the page uses; a text
+// the page takes from there that the source no longer has stops the build.
+const desktopTexts = readTs(fs.readFileSync(path.join(webDir, '..', 'translations', 'velmora_en.ts'), 'utf8'));
+const textsFile = path.join(siteDir, 'js', 'shared-texts.js');
+fs.writeFileSync(textsFile, textsModule(desktopTexts));
+const pageTexts = await import(pathToFileURL(path.join(siteDir, 'js', 'texts.js')));
+const missing = pageTexts.missingSharedTexts();
+if (missing.length > 0) {
+    console.error('texts.js takes texts that translations/velmora_en.ts does not have:\n' +
+        missing.map(([context, source]) => `  ${context}: ${JSON.stringify(source)}`).join('\n'));
+    process.exit(1);
+}
+fs.writeFileSync(textsFile, textsModule(Object.fromEntries(pageTexts.SHARED_CONTEXTS.map((c) => [c, desktopTexts[c]]))));
 
 // The catalogue: each positron material's file, name, density and I as the core reads them,
 // elements first, each group sorted by file name ignoring case as the windows' lists are, and

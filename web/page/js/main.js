@@ -1,9 +1,10 @@
 // The page's wiring: state from the address, the controls, and the answers of the core.
 import { Library } from './data.js';
+import { EmittersPanel } from './emitters.js';
 import { Graphs, MAX_OVERLAYS, OVERLAY_STYLES } from './graphs.js';
 import { RowWindow } from './row_window.js';
 import { DEFAULTS, addressOf, stateFromAddress } from './state.js';
-import { browserLanguage, setLanguage, t } from './texts.js';
+import { browserLanguage, setLanguage, t, translatedMessage } from './texts.js';
 import {
     clearTable, fillTable, offerDownload, quantityHeaders, refusalText, showNotice,
     showStatus,
@@ -98,6 +99,7 @@ async function loadMaterial() {
     $('download-csv').disabled = true;
     clearTable($('interval'));
     drawGraphs();
+    page.emitters.show(page.material, s.particle);
     document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
 }
 
@@ -208,7 +210,7 @@ function calculateInterval() {
     }
     const result = page.material.interval(from, to, step);
     if (!result.ok) {
-        showNotice(result.refusal);
+        showNotice(translatedMessage('velmora::IntervalCalculation', result.template, result.arguments));
         return;
     }
     showNotice(result.cappedEnd ? t('capped', result.cappedEnd) : '');
@@ -346,6 +348,7 @@ async function start() {
     page.library = await Library.open();
     page.graphs = new Graphs($('graphs'), $('readout'), page.library);
     page.results = new RowWindow($('results'), $('results').parentElement);
+    page.emitters = new EmittersPanel(page.library);
     const messages = problems.map((p) => t('badParameter', p.name, t(p.reason)));
     await overlaysFromAddress(state.overlays, messages);
     // A material that is not in the catalogue, or an energy list the core refuses, is reported
