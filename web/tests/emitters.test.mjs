@@ -69,7 +69,7 @@ test('the panel shows velmora-query emitters\' figures and the share beyond a th
         if (header) assert.equal(headers[11], header);
         assert.match(await page.$eval('#emitters-bound', (p) => p.textContent), /upper bound on the positrons that get through/);
         assert.match(await page.$eval('#emitters-material', (p) => p.textContent),
-            new RegExp(`^${material.replace(/[()]/g, '\\$&')} \\(density [0-9.]+ g/cm3, csda ranges of ${particle}s\\)$`));
+            new RegExp(`^${material.replace(/[()]/g, '\\$&')} \\(density [0-9.]+ g/cm3, csda ranges of ${particle}s${particle === 'electron' ? ' of the same energies' : ''}\\)$`));
     }
     assert.deepEqual(page.problems, []);
 });
