@@ -20,9 +20,14 @@ try {
         const page = await context.newPage();
         const client = await page.createCDPSession();
         await client.send('Network.enable');
-        let transferred = 0;
-        let counting = true;
-        client.on('Network.loadingFinished', (event) => { if (counting) transferred += event.encodedDataLength; });
+        // Each response's bytes with the moment it finished (the browser's monotonic clock, in
+        // seconds); the document request's wall time maps that clock onto the page's, so that
+        // only what finished before the first result was on screen is counted, not what arrives
+        // while this script learns that it is.
+        const finished = [];
+        let wallOffset = null;
+        client.on('Network.requestWillBeSent', (event) => { wallOffset ??= event.wallTime - event.timestamp; });
+        client.on('Network.loadingFinished', (event) => finished.push(event));
         await page.evaluateOnNewDocument(() => {
             new MutationObserver((_, observer) => {
                 if (document.body?.dataset.ready === 'true') {
@@ -33,9 +38,10 @@ try {
         });
         await page.goto(site.url);
         await page.waitForSelector('body[data-ready="true"]');
-        counting = false;
-        navigation.push(await page.evaluate(() => window.velmoraReadyAt));
-        bytes.push(transferred);
+        const [readyAt, readyWall] = await page.evaluate(() => [window.velmoraReadyAt, performance.timeOrigin + window.velmoraReadyAt]);
+        navigation.push(readyAt);
+        bytes.push(finished.filter((event) => event.timestamp + wallOffset <= readyWall / 1000)
+            .reduce((sum, event) => sum + event.encodedDataLength, 0));
         await context.close();
     }
     console.log(`navigation to the first result: median ${median(navigation).toFixed(0)} ms ` +

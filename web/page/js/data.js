@@ -2,28 +2,50 @@
 // fetched when chosen. Every number is read and written by the core; this module only moves bytes.
 import createVelmora from '../velmora.mjs';
 
+// The default material's catalogue entry, known without the catalogue: a first visit shows its
+// table without waiting for the catalogue's 40 kB.
+export const DEFAULT_ENTRY = Object.freeze({
+    folder: 'STC', fileName: 'Water liquid.stc', kind: 'compound', name: 'Water, liquid', electrons: true,
+});
+
 export class Library {
-    constructor(core, materials) {
+    constructor(core) {
         this.core = core;
-        this.materials = materials;
-        this.catalogue = new core.Catalogue(materials.map((m) => m.name).join('\n'),
-            materials.map((m) => m.fileName).join('\n'));
+        this.materials = null;  // the catalogue's entries once loadCatalogue has read them
+        this.catalogue = null;
+        this.loading = null;
         this.tables = new Map();  // "p_STC/Water liquid.stc" -> Material (the core's)
     }
 
+    // The core alone: the catalogue is fetched by loadCatalogue, when names are to be matched.
     static async open() {
-        const [core, materials] = await Promise.all([
-            createVelmora(),
-            fetch('data/catalogue.json').then((r) => {
-                if (!r.ok) throw new Error(`data/catalogue.json: ${r.status}`);
-                return r.json();
-            }),
-        ]);
-        return new Library(core, materials);
+        return new Library(await createVelmora());
+    }
+
+    // Fetches and reads the catalogue once; every caller waits for the same reading. A failed
+    // fetch is not kept, so that a later call tries again.
+    loadCatalogue() {
+        this.loading ??= fetch('data/catalogue.json').then((r) => {
+            if (!r.ok) throw new Error(`data/catalogue.json: ${r.status}`);
+            return r.json();
+        }).then((materials) => {
+            this.catalogue = new this.core.Catalogue(materials.map((m) => m.name).join('\n'),
+                materials.map((m) => m.fileName).join('\n'));
+            this.materials = materials;
+        }, (error) => {
+            this.loading = null;
+            throw error;
+        });
+        return this.loading;
+    }
+
+    // The catalogue's own entry for an entry (such as DEFAULT_ENTRY) of the same table.
+    same(entry) {
+        return this.materials?.find((m) => m.folder === entry.folder && m.fileName === entry.fileName) ?? entry;
     }
 
     // The catalogue entries a typed text means: an element's chemical symbol exactly ("Pb"),
-    // otherwise the core's name matching. {outcome, entries}
+    // otherwise the core's name matching. {outcome, entries}. Needs the catalogue loaded.
     match(text) {
         const typed = text.trim();
         const z = this.core.atomicNumberOfSymbol(typed);

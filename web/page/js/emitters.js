@@ -12,6 +12,8 @@ const $ = (id) => document.getElementById(id);
 const COLUMNS = ['nuclide', 'halfLife', 'positrons', 'endpoint', 'mean', 'rMax', 'rMean', 'meanRange',
     'rMaxMm', 'rMeanMm', 'meanRangeMm'];
 
+const DEFAULT_THICKNESS = Object.freeze({ text: '1', unit: 'mm' });
+
 // The core's figures and spectra of a table, kept with it: they take a tenth of a second or more
 // and do not depend on the thickness or the language.
 const computed = new WeakMap();
@@ -26,7 +28,9 @@ export class EmittersPanel {
         this.library = library;
         this.material = null;
         this.particle = 'positron';
-        this.thickness = { text: '1', unit: 'mm' };  // the last one the core accepted
+        // The last thickness the core accepted; at first the one in the boxes, which the user
+        // may have changed while this module was loading (render checks it).
+        this.thickness = { text: $('thickness').value, unit: $('thickness-unit').value };
         this.generation = 0;
         const select = $('nuclide');
         for (const name of library.core.nuclideNames()) {
@@ -56,7 +60,14 @@ export class EmittersPanel {
         const m = this.material;
         $('emitters-material').textContent = t(this.particle === 'electron' ? 'emittersMaterialElectrons' : 'emittersMaterial',
             m.name(), this.library.format(m.density(), '#0.000###'));
-        this.fill(m.emitterShares(this.thickness.text, this.thickness.unit));
+        let shares = m.emitterShares(this.thickness.text, this.thickness.unit);
+        const refused = !shares.thickness.ok;
+        if (refused) {
+            this.thickness = { ...DEFAULT_THICKNESS };
+            shares = m.emitterShares(this.thickness.text, this.thickness.unit);
+        }
+        this.fill(shares);
+        if (refused) this.notice(t('thicknessRefused'));
         this.showSpectrum();
         document.body.dataset.emitters = `${m.name()}|${this.particle}`;
     }

@@ -1,6 +1,5 @@
 // The page's wiring: state from the address, the controls, and the answers of the core.
-import { Library } from './data.js';
-import { EmittersPanel } from './emitters.js';
+import { DEFAULT_ENTRY, Library } from './data.js';
 import { Graphs, MAX_OVERLAYS, OVERLAY_STYLES } from './graphs.js';
 import { RowWindow } from './row_window.js';
 import { DEFAULTS, addressOf, stateFromAddress } from './state.js';
@@ -22,6 +21,8 @@ const page = {
     intervalCsv: '',
     graphs: null,
     overlays: [],          // materials overlaid on the graphs: {name, particle, own, material}
+    emitters: null,        // the emitters panel, loaded after the first result
+    shownParticle: 'positron',  // the particle of the table shown
 };
 
 function particleName(particle = page.state.particle) {
@@ -99,7 +100,8 @@ async function loadMaterial() {
     $('download-csv').disabled = true;
     clearTable($('interval'));
     drawGraphs();
-    page.emitters.show(page.material, s.particle);
+    page.shownParticle = s.particle;
+    page.emitters?.show(page.material, s.particle);
     document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
 }
 
@@ -182,6 +184,12 @@ async function overlaysFromAddress(wanted, messages) {
 }
 
 async function chooseMaterial(text, reportUnknown) {
+    try {
+        await page.library.loadCatalogue();
+    } catch (error) {
+        showNotice(t('failed', error.message ?? String(error)));
+        return false;
+    }
     const found = page.library.match(text);
     if (found.outcome !== 'found') {
         if (reportUnknown) {
@@ -191,7 +199,7 @@ async function chooseMaterial(text, reportUnknown) {
         }
         return false;
     }
-    if (found.entries[0] === page.entry) return true;
+    if (page.entry && page.library.same(page.entry) === found.entries[0]) return true;
     page.entry = found.entries[0];
     page.state.material = page.entry.name;
     await loadMaterial();
@@ -348,16 +356,20 @@ async function start() {
     page.library = await Library.open();
     page.graphs = new Graphs($('graphs'), $('readout'), page.library);
     page.results = new RowWindow($('results'), $('results').parentElement);
-    page.emitters = new EmittersPanel(page.library);
     const messages = problems.map((p) => t('badParameter', p.name, t(p.reason)));
-    await overlaysFromAddress(state.overlays, messages);
-    // A material that is not in the catalogue, or an energy list the core refuses, is reported
-    // and replaced by the default.
-    let entry = page.library.exact(state.material) ?? page.library.match(state.material).entries[0];
-    if (!entry || page.library.match(state.material).outcome !== 'found' && !page.library.exact(state.material)) {
-        messages.push(t('badParameter', 'material', t('materialUnknown', state.material)));
-        state.material = DEFAULTS.material;
-        entry = page.library.exact(DEFAULTS.material);
+    // The catalogue is waited for only when the address names a material or overlaid ones.
+    let entry = DEFAULT_ENTRY;
+    if (state.material !== DEFAULT_ENTRY.name || state.overlays.length > 0) {
+        await page.library.loadCatalogue();
+        await overlaysFromAddress(state.overlays, messages);
+        // A material that is not in the catalogue, or an energy list the core refuses, is
+        // reported and replaced by the default.
+        entry = page.library.exact(state.material) ?? page.library.match(state.material).entries[0];
+        if (!entry || page.library.match(state.material).outcome !== 'found' && !page.library.exact(state.material)) {
+            messages.push(t('badParameter', 'material', t('materialUnknown', state.material)));
+            state.material = DEFAULTS.material;
+            entry = page.library.same(DEFAULT_ENTRY);
+        }
     }
     if (state.particle === 'electron' && !entry.electrons) {
         messages.push(t('noElectrons'));
@@ -379,6 +391,19 @@ async function start() {
     wire();
     updateAddress();
     document.body.dataset.ready = 'true';
+    // After the next frame is painted (a timeout set in a frame callback runs after it).
+    requestAnimationFrame(() => setTimeout(afterFirstResult, 0));
+}
+
+// What the first result on screen does not wait for: the catalogue (a failure is not reported
+// here, as matching a typed name tries again), the emitters panel's modules and the service
+// worker.
+function afterFirstResult() {
+    page.library.loadCatalogue().catch(() => {});
+    import('./emitters.js').then(({ EmittersPanel }) => {
+        page.emitters = new EmittersPanel(page.library);
+        page.emitters.show(page.material, page.shownParticle);
+    }).catch((error) => showNotice(t('failed', error.message ?? String(error))));
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
         navigator.serviceWorker.register('sw.js').catch(() => {});
     }
