@@ -70,6 +70,7 @@ try {
     const parts = await page.evaluate(async (typed, count) => {
         const { Library } = await import('./js/data.js');
         const library = await Library.open();
+        await library.loadCatalogue();
         const water = await library.table(library.exact('Water, liquid'), 'positron');
         const box = document.getElementById('energies');
         const core = [];

@@ -8,6 +8,24 @@ export const DEFAULT_ENTRY = Object.freeze({
     folder: 'STC', fileName: 'Water liquid.stc', kind: 'compound', name: 'Water, liquid', electrons: true,
 });
 
+// The WebAssembly module's bytes from its gzipped copy (less than half the bytes on a host that
+// does not compress), as options for the core's factory; in a browser that cannot unpack gzip,
+// no options: the factory fetches velmora.wasm itself.
+async function moduleBytes() {
+    if (typeof DecompressionStream === 'undefined') return {};
+    const response = await fetch('velmora.wasm.gz');
+    if (!response.ok) throw new Error(`velmora.wasm.gz: ${response.status}`);
+    return { wasmBinary: await gunzipped(new Uint8Array(await response.arrayBuffer())) };
+}
+
+// A host that sends .gz files with Content-Encoding: gzip has them unpacked by the browser
+// already: only bytes that begin as gzip (1f 8b) are unpacked here.
+export async function gunzipped(bytes) {
+    if (bytes[0] !== 0x1f || bytes[1] !== 0x8b) return bytes;
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+}
+
 export class Library {
     constructor(core) {
         this.core = core;
@@ -19,7 +37,7 @@ export class Library {
 
     // The core alone: the catalogue is fetched by loadCatalogue, when names are to be matched.
     static async open() {
-        return new Library(await createVelmora());
+        return new Library(await createVelmora(await moduleBytes()));
     }
 
     // Fetches and reads the catalogue once; every caller waits for the same reading. A failed
