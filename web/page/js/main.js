@@ -187,7 +187,7 @@ async function chooseMaterial(text, reportUnknown) {
     try {
         await page.library.loadCatalogue();
     } catch (error) {
-        showNotice(t('failed', error.message ?? String(error)));
+        showNotice(t('catalogueFailed', error.message ?? String(error)));
         return false;
     }
     const found = page.library.match(text);
