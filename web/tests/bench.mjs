@@ -70,7 +70,7 @@ try {
     const parts = await page.evaluate(async (typed, count) => {
         const { Library } = await import('./js/data.js');
         const library = await Library.open();
-        await library.loadCatalogue();
+        await library.loadCatalogue?.();  // fetched after the first result
         const water = await library.table(library.exact('Water, liquid'), 'positron');
         const box = document.getElementById('energies');
         const core = [];
