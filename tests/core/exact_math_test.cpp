@@ -7,6 +7,7 @@
 
 #include "core/energy_query.h"
 #include "core/range_query.h"
+#include "sample_table.h"
 
 #include <algorithm>
 #include <bit>
@@ -195,14 +196,7 @@ double RoundedExp(double x) {
 // The forward and inverse interpolation are their fixed steps with every log and exp correctly
 // rounded, so that every target gives these bits; the C library's functions would not.
 TEST(ExactMathTest, InterpolationStepsUseCorrectlyRoundedLogAndExp) {
-    MaterialTable table;
-    for (int row = 1; row <= 81; ++row) {
-        const double e = table.EnergyMeV[row] = std::pow(10.0, (row - 1) / 16.0 - 2);
-        table.CollisionSP[row] = 2.0 + 20.0 / (e + 0.05);
-        table.RadiativeSP[row] = 0.01 * e * (1.0 + 0.1 * std::log(e + 1.0));
-        table.TotalSP[row] = table.CollisionSP[row] + table.RadiativeSP[row];
-        table.CsdaRange[row] = 0.4 * std::pow(e, 1.7);
-    }
+    const MaterialTable table = SampleTable();
     const TableColumn* columns[] = {&table.CollisionSP, &table.RadiativeSP, &table.TotalSP,
                                     &table.CsdaRange};
     std::mt19937_64 random(29);
