@@ -17,11 +17,10 @@ std::optional<QuantitiesAtEnergy> InterpolateAtEnergy(const MaterialTable& table
     if (upperRow == kEnergyAboveTable) {
         return std::nullopt;
     }
-    return QuantitiesAtEnergy{energyMeV,
-                              InterpolateLogLog(table, table.CollisionSP, upperRow, energyMeV),
-                              InterpolateLogLog(table, table.RadiativeSP, upperRow, energyMeV),
-                              InterpolateLogLog(table, table.TotalSP, upperRow, energyMeV),
-                              InterpolateLogLog(table, table.CsdaRange, upperRow, energyMeV)};
+    const LogLogBracket bracket(table, upperRow, energyMeV);
+    return QuantitiesAtEnergy{energyMeV, bracket.ValueOf(table.CollisionSP),
+                              bracket.ValueOf(table.RadiativeSP), bracket.ValueOf(table.TotalSP),
+                              bracket.ValueOf(table.CsdaRange)};
 }
 
 QuantitiesAtEnergy TabulatedRow(const MaterialTable& table, int row) {

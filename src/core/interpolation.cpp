@@ -37,35 +37,46 @@ int FindUpperRow(const MaterialTable& table, double energyMeV) {
 
 double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,
                          double energyMeV) {
+    return LogLogBracket(table, upperRow, energyMeV).ValueOf(column);
+}
+
+LogLogBracket::LogLogBracket(const MaterialTable& table, int upperRow, double energyMeV)
+    : upperRow_(upperRow) {
     if (upperRow <= kFirstRow || upperRow > kLastRow) {
-        return kNotANumber;
+        return;
     }
-    const double upperValue = column[upperRow];
-    const double lowerValue = column[upperRow - 1];
     const double upperEnergy = table.EnergyMeV[upperRow];
     const double lowerEnergy = table.EnergyMeV[upperRow - 1];
-    if (!(upperValue > 0.0 && lowerValue > 0.0 && upperEnergy > 0.0 && lowerEnergy > 0.0 &&
-          energyMeV > 0.0)) {
-        return kNotANumber;
-    }
+    usable_ = upperEnergy > 0.0 && lowerEnergy > 0.0 && energyMeV > 0.0;
     // At a tabulated energy the row's own value, not its exp(ln(...)), which may differ in the
     // last bit.
-    if (energyMeV == upperEnergy) {
-        return upperValue;
+    exactRow_ = energyMeV == upperEnergy ? upperRow : energyMeV == lowerEnergy ? upperRow - 1 : 0;
+    if (usable_ && exactRow_ == 0) {
+        logUpper_ = ExactLog(upperEnergy);
+        logLower_ = ExactLog(lowerEnergy);
+        logEnergy_ = ExactLog(energyMeV);
     }
-    if (energyMeV == lowerEnergy) {
-        return lowerValue;
+}
+
+double LogLogBracket::ValueOf(const TableColumn& column) const {
+    if (!usable_) {
+        return kNotANumber;
+    }
+    const double upperValue = column[upperRow_];
+    const double lowerValue = column[upperRow_ - 1];
+    if (!(upperValue > 0.0 && lowerValue > 0.0)) {
+        return kNotANumber;
+    }
+    if (exactRow_ != 0) {
+        return column[exactRow_];
     }
     // The order of these steps is fixed: every caller must get the same bits for the same input,
     // and the core's own log and exp give the same bits on every target (WebAssembly too).
     const double a = ExactLog(upperValue);
     const double b = ExactLog(lowerValue);
-    const double e1 = ExactLog(upperEnergy);
-    const double e0 = ExactLog(lowerEnergy);
-    const double x = ExactLog(energyMeV);
     const double d = a - b;
-    const double p = d * (e1 - x);
-    const double q = e1 - e0;
+    const double p = d * (logUpper_ - logEnergy_);
+    const double q = logUpper_ - logLower_;
     const double r = p / q;
     return ExactExp(a - r);
 }

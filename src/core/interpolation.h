@@ -23,4 +23,20 @@ int FindUpperRow(const MaterialTable& table, double energyMeV);
 double InterpolateLogLog(const MaterialTable& table, const TableColumn& column, int upperRow,
                          double energyMeV);
 
+// InterpolateLogLog for several columns at one energy: the logarithms of the two rows' energies
+// and of the energy are taken once, and every column gets the bits InterpolateLogLog gives.
+class LogLogBracket {
+  public:
+    LogLogBracket(const MaterialTable& table, int upperRow, double energyMeV);
+    double ValueOf(const TableColumn& column) const;
+
+  private:
+    int upperRow_;
+    bool usable_ = false;  // the rows exist and the energies are positive
+    int exactRow_ = 0;     // the row whose energy the energy is, or 0
+    double logUpper_ = 0.0;
+    double logLower_ = 0.0;
+    double logEnergy_ = 0.0;
+};
+
 }  // namespace velmora

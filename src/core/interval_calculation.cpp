@@ -98,8 +98,9 @@ std::optional<MessageTemplate> ComputeRow(const MaterialTable& material, const I
     if (upper == kEnergyAboveTable) {
         return RowRefusal(kRowAboveTable, {NumberText(material.EnergyMeV[kLastRow])}, row, energy);
     }
-    values.collision = InterpolateLogLog(material, material.CollisionSP, upper, energy);
-    values.radiative = InterpolateLogLog(material, material.RadiativeSP, upper, energy);
+    const LogLogBracket bracket(material, upper, energy);
+    values.collision = bracket.ValueOf(material.CollisionSP);
+    values.radiative = bracket.ValueOf(material.RadiativeSP);
     const bool usable = std::isfinite(values.collision) && values.collision > 0.0 &&
                         std::isfinite(values.radiative) && values.radiative > 0.0;
     if (!usable) {
