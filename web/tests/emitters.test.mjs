@@ -9,7 +9,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-    QUERY, ROOT, haveQuery, noticeText, openPage, query, startSite, tableCells, typeInto, waitForShown,
+    QUERY, ROOT, choose, haveQuery, noticeText, openPage, query, startSite, tableCells, typeInto, waitForShown,
 } from './support.mjs';
 
 let site;
@@ -58,8 +58,7 @@ test('the panel shows velmora-query emitters\' figures and the share beyond a th
         ['Water, liquid', 'electron', '1', 'mm', '1mm', 'Beyond 1 mm\n%'],
     ];
     for (const [material, particle, thickness, unit, beyond, header] of cases) {
-        await typeInto(page, 'material', material);
-        await page.click(`input[name=particle][value=${particle}]`);
+        await choose(page, material, particle);
         await waitForPanel(page, material, particle);
         await setThickness(page, thickness, unit);
         const expected = emitterRows(query('emitters', material, '--particle', particle, '--beyond', beyond));

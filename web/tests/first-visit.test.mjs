@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { SITE_PARENT, noticeText, startSite, tableCells, typeInto, waitForShown } from './support.mjs';
+import { SITE_PARENT, haveQuery, noticeText, query, queryRows, startSite, tableCells, typeInto, waitForShown } from './support.mjs';
 
 let site;
 before(async () => { site = await startSite(); });
@@ -50,6 +50,12 @@ test('the first result waits for neither the catalogue nor the emitters panel', 
         if (!query) assert.deepEqual(await tableCells(page, 'results'), WATER_1MEV);
         assert.ok(page.requested.includes('velmora.wasm.gz') && !page.requested.includes('velmora.wasm'), page.requested.join(' '));
         assert.ok(!page.requested.includes('js/spectrum-plot.js'), query);
+        // The panel keeps the room of its figures until they come: what is below it stays put.
+        const calculateTop = () => page.$eval('#calculate', (button) => button.getBoundingClientRect().top + scrollY);
+        const before = await calculateTop();
+        page.release('js/emitters.js');
+        await page.waitForSelector('body[data-emitters]');
+        assert.ok(Math.abs(await calculateTop() - before) < 48, `${before} -> ${await calculateTop()}`);
         assert.deepEqual(page.problems, []);
         await page.browserContext().close();
     }
@@ -107,19 +113,61 @@ test('an address naming materials waits for the catalogue; the shown one typed a
     await water.browserContext().close();
 });
 
+test('of tables asked for at once the last one asked for is shown; one that cannot be fetched is reported', { skip: !haveQuery() && 'velmora-query is not built' }, async () => {
+    const goldPositrons = 'p_QRV/079%20Gold.qrv';
+    // Gold typed, then electrons clicked while Gold's positron table is on its way: that table,
+    // arriving last, is not shown.
+    const page = await openHeld('', { [goldPositrons]: 'hold' });
+    await typeInto(page, 'material', 'Gold');
+    while (!page.requested.includes('data/p_QRV/079 Gold.qrv')) await new Promise((go) => setTimeout(go, 20));
+    await page.$eval('input[name=particle][value=electron]', (radio) => radio.click());
+    await waitForShown(page, 'Gold', 'electron');
+    const late = page.waitForResponse((response) => response.url().endsWith(goldPositrons));
+    page.release(goldPositrons);
+    await late;
+    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 300)));
+    assert.equal(await page.evaluate(() => document.body.dataset.shown), 'Gold|electron');
+    assert.deepEqual(await tableCells(page, 'results'), queryRows(query('at', 'gold', '--particle', 'electron', '1')));
+    await page.browserContext().close();
+
+    // A table that the host fails to send: a message, and the material and particle shown before.
+    for (const [failing, act, shown] of [
+        [goldPositrons, (p) => typeInto(p, 'material', 'Gold'), 'Water, liquid|positron'],
+        ['e_STC/Water%20liquid.stc', (p) => p.$eval('input[name=particle][value=electron]', (radio) => radio.click()), 'Water, liquid|positron'],
+    ]) {
+        const failed = await openHeld('', { [failing]: 'fail' });
+        await act(failed);
+        await failed.waitForFunction(() => !document.getElementById('notice').hidden);
+        assert.match(await noticeText(failed), /^The table of (Gold|Water, liquid) could not be read \(.*503\): the material shown before stays\.$/);
+        assert.equal(await failed.evaluate(() => document.body.dataset.shown), shown);
+        assert.deepEqual(await tableCells(failed, 'results'), WATER_1MEV);
+        assert.equal(await failed.$eval('input[name=particle][value=positron]', (radio) => radio.checked), true);
+        assert.doesNotMatch(await failed.evaluate(() => location.search), /Gold|electron/);
+        // The page goes on from what it shows: electrons of water.
+        if (failing === goldPositrons) {
+            await failed.$eval('input[name=particle][value=electron]', (radio) => radio.click());
+            await waitForShown(failed, 'Water, liquid', 'electron');
+        }
+        await failed.browserContext().close();
+    }
+});
+
 test('the module is used as it comes when the host has unpacked it, and a damaged one is reported', async () => {
     const wasm = new Uint8Array(fs.readFileSync(path.join(SITE_PARENT, 'site', 'velmora.wasm')));
     const page = await openHeld('', { 'velmora.wasm.gz': wasm });
     assert.deepEqual(await tableCells(page, 'results'), WATER_1MEV);
     await page.browserContext().close();
-    const damaged = await site.browser.createBrowserContext();
-    const broken = await damaged.newPage();
-    await broken.setRequestInterception(true);
-    broken.on('request', (request) => (request.url().endsWith('velmora.wasm.gz')
-        ? request.respond({ status: 200, body: Buffer.from([0x1f, 0x8b, 8, 0, 1, 2, 3]) }) : request.continue()));
-    await broken.goto(site.url);
-    await broken.waitForFunction(() => !document.getElementById('notice').hidden, { timeout: 30000 });
-    assert.match(await noticeText(broken), /^The page could not start: /);
-    assert.equal(await broken.evaluate(() => document.body.dataset.ready), undefined);
-    await damaged.close();
+    // A damaged module, or a first table the host fails to send: the page cannot start, and says so.
+    for (const [file, answer] of [['velmora.wasm.gz', { status: 200, body: Buffer.from([0x1f, 0x8b, 8, 0, 1, 2, 3]) }],
+        ['p_STC/Water%20liquid.stc', { status: 503, body: 'down' }]]) {
+        const damaged = await site.browser.createBrowserContext();
+        const broken = await damaged.newPage();
+        await broken.setRequestInterception(true);
+        broken.on('request', (request) => (request.url().endsWith(file) ? request.respond(answer) : request.continue()));
+        await broken.goto(site.url);
+        await broken.waitForFunction(() => !document.getElementById('notice').hidden, { timeout: 30000 });
+        assert.match(await noticeText(broken), /^The page could not start: /, file);
+        assert.equal(await broken.evaluate(() => document.body.dataset.ready), undefined);
+        await damaged.close();
+    }
 });

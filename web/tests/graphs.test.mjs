@@ -8,7 +8,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-    ROOT, haveQuery, noticeText, openPage, query, queryRows, startSite, tableCells, typeInto, waitForShown,
+    ROOT, choose, haveQuery, noticeText, openPage, query, queryRows, startSite, tableCells, typeInto, waitForShown,
 } from './support.mjs';
 
 let site;
@@ -54,12 +54,6 @@ async function pointAtOneMeV(page) {
     await graph.scrollIntoView();
     const box = await graph.boundingBox();
     await page.mouse.move(box.x + box.width * (1.5 + 2 * LN10) / 13.5, box.y + box.height / 2);
-}
-
-async function choose(page, material, particle = 'positron') {
-    await typeInto(page, 'material', material);
-    await page.click(`input[name=particle][value=${particle}]`);
-    await waitForShown(page, material, particle);
 }
 
 test('materials overlaid: legend, read-out at the snapped row, limits, keyboard removal and the link', { skip: !haveQuery() && 'velmora-query is not built' }, async () => {
@@ -170,6 +164,8 @@ test('the SVG download is a well-formed file with the curves of the table and th
     // Each case: the address, and the tables of its solid and its dashed curves.
     for (const [address, solidTable, dashedTable] of [['', ['Water, liquid'], null],
         ['?compare=1', ['Water, liquid'], ['Water, liquid', '--particle', 'electron']],
+        // With electrons shown, the comparison waits for positrons: no electron curves over themselves.
+        ['?compare=1&particle=electron', ['Water, liquid', '--particle', 'electron'], null],
         ['?overlay=electron:Gold', ['Water, liquid'], ['Gold', '--particle', 'electron']]]) {
         const page = await openPage(site, address);
         const file = await downloadedFile(page, 'download-svg');

@@ -113,6 +113,16 @@ export async function waitForShown(page, name, particle) {
     await page.waitForFunction((shown) => document.body.dataset.shown === shown, {}, `${name}|${particle}`);
 }
 
+// Types a material's whole name and chooses a particle. The particle is clicked once the material
+// is shown: its answers hide a notice above the particle's buttons, which would move them under
+// the pointer.
+export async function choose(page, material, particle = 'positron') {
+    await typeInto(page, 'material', material);
+    await page.waitForFunction((name) => document.body.dataset.shown?.startsWith(`${name}|`), {}, material);
+    await page.click(`input[name=particle][value=${particle}]`);
+    await waitForShown(page, material, particle);
+}
+
 // velmora-query's output, run inside the bundled data folder.
 export function query(...args) {
     return execFileSync(QUERY, args, { cwd: path.join(ROOT, 'data'), encoding: 'utf8', maxBuffer: 1 << 26 });

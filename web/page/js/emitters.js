@@ -69,6 +69,7 @@ export class EmittersPanel {
         this.fill(shares);
         if (refused) this.notice(t('thicknessRefused'));
         this.showSpectrum();
+        $('emitters-panel').classList.remove('pending');
         document.body.dataset.emitters = `${m.name()}|${this.particle}`;
     }
 

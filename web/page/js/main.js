@@ -23,6 +23,8 @@ const page = {
     overlays: [],          // materials overlaid on the graphs: {name, particle, own, material}
     emitters: null,        // the emitters panel, loaded after the first result
     shownParticle: 'positron',  // the particle of the table shown
+    shownEntry: null,      // the entry of the table shown (null: the user's own file)
+    loads: 0,              // tables asked for: only the last one asked for is shown
 };
 
 function particleName(particle = page.state.particle) {
@@ -86,13 +88,34 @@ function showMaterialTable() {
     fillTable($('material-table'), quantityHeaders('MeV', false, 'g/cm2'), page.material.tableText());
 }
 
+// Shows the chosen entry's table for the chosen particle (with no entry, the user's own file
+// already in page.material). Of loads that overlap (a material typed and a particle clicked at
+// once) only the last one asked for is shown, whichever table arrives first. A table that cannot
+// be fetched is reported, and the material and particle shown before stay.
 async function loadMaterial() {
     const s = page.state;
+    const load = ++page.loads;
     if (page.entry) {
-        page.material = await page.library.table(page.entry, s.particle);
-        // Fetched only for the comparison: the first result does not wait for it.
-        page.electrons = s.compare && page.entry.electrons ? await page.library.table(page.entry, 'electron') : null;
+        const entry = page.entry;
+        let material;
+        try {
+            material = await page.library.table(entry, s.particle);
+        } catch (error) {
+            if (!page.material) throw error;  // nothing shown yet: the page cannot start
+            if (load === page.loads) keepShown(entry, error);
+            return;
+        }
+        // Fetched only for the comparison: the first result does not wait for it, and without
+        // it the graphs are drawn without the comparison.
+        const electrons = comparing() && entry.electrons
+            ? await page.library.table(entry, 'electron').catch(() => null) : null;
+        if (load !== page.loads) return;
+        page.material = material;
+        page.electrons = electrons;
+        s.material = entry.name;
     }
+    page.shownEntry = page.entry;
+    showCompareChoice();
     showHead();
     showMaterialTable();
     answerEnergies();
@@ -105,11 +128,30 @@ async function loadMaterial() {
     document.body.dataset.shown = `${page.material.name()}|${s.particle}`;
 }
 
+function keepShown(entry, error) {
+    page.entry = page.shownEntry;
+    page.state.particle = page.shownParticle;
+    document.querySelector(`input[name=particle][value=${page.shownParticle}]`).checked = true;
+    showNotice(t('tableFailed', entry.name, error.message ?? String(error)));
+}
+
+// Electrons are compared only with a positron table: with electrons shown, the box keeps its
+// choice for the return to positrons but is disabled, and says why.
+function comparing() {
+    return page.state.compare && page.state.particle === 'positron';
+}
+
+function showCompareChoice() {
+    const box = $('compare');
+    box.disabled = page.state.particle === 'electron';
+    box.title = box.disabled ? t('compareElectronsShown') : '';
+}
+
 // The graphs of the shown material with the overlaid ones, and the list of the overlaid ones
 // with a button each to remove it.
 function drawGraphs() {
     const overlays = page.overlays.map((o) => ({ label: `${o.name} (${particleName(o.particle)})`, material: o.material }));
-    page.graphs.draw(page.material, page.state.compare ? page.electrons : null, overlays,
+    page.graphs.draw(page.material, comparing() ? page.electrons : null, overlays,
         `${page.material.name()} (${particleName()})`);
     const list = $('overlays');
     list.setAttribute('aria-label', t('overlaysCaption'));
@@ -201,7 +243,6 @@ async function chooseMaterial(text, reportUnknown) {
     }
     if (page.entry && page.library.same(page.entry) === found.entries[0]) return true;
     page.entry = found.entries[0];
-    page.state.material = page.entry.name;
     await loadMaterial();
     return true;
 }
@@ -282,12 +323,12 @@ function wire() {
     $('compare').addEventListener('change', async () => {
         s.compare = $('compare').checked;
         const entry = page.entry;
-        if (s.compare && entry?.electrons && !page.electrons) {
+        if (comparing() && entry?.electrons && !page.electrons) {
             const electrons = await page.library.table(entry, 'electron');
             if (page.entry !== entry) return;  // another material was chosen meanwhile
             page.electrons = electrons;
         }
-        if (s.compare && !page.electrons) showNotice(t('noElectrons'));
+        if (comparing() && !page.electrons) showNotice(t('noElectrons'));
         drawGraphs();
         updateAddress();
     });

@@ -99,6 +99,7 @@ const PAGE_TEXTS = {
         ownFileRefused: 'Your file was refused: %1',
         failed: 'The page could not start: %1',
         catalogueFailed: 'The list of materials could not be read: %1',
+        tableFailed: 'The table of %1 could not be read (%2): the material shown before stays.',
         graphAlt: 'Log-log graph of %1 against kinetic energy from 0.01 MeV to 1000 MeV for %2.',
         stoppingGraph: 'mass stopping powers (collision, radiative, total)',
         rangeGraph: 'the csda range',
@@ -163,6 +164,7 @@ const PAGE_TEXTS = {
         ownFileRefused: 'ファイルを読めなかった：%1',
         failed: 'ページを開始できなかった：%1',
         catalogueFailed: '物質の一覧を読み込めなかった：%1',
+        tableFailed: '%1 のデータ表を読み込めなかった（%2）。前の物質の表示のままにした。',
         graphAlt: '%2 の %1 の両対数グラフ（運動エネルギー 0.01 MeV ～ 1000 MeV）。',
         stoppingGraph: '質量阻止能（衝突・放射・全）',
         rangeGraph: 'csda 飛程',
@@ -256,6 +258,7 @@ Object.assign(TEXTS.en, {
     overlayFull: 'At most %1 materials can be compared: remove one first.',
     overlayTwiceInAddress: 'the material is named twice',
     overlayTooManyInAddress: 'more than 6 materials to compare',
+    compareElectronsShown: 'The electron table is the one shown: choose Positron to compare.',
 });
 Object.assign(TEXTS.ja, {
     overlayAdd: '比較に加える',
@@ -268,4 +271,5 @@ Object.assign(TEXTS.ja, {
     overlayFull: '比較できる物質は %1 個まで。先に一つ外して下さい。',
     overlayTwiceInAddress: '同じ物質が二度ある',
     overlayTooManyInAddress: '比較する物質が 6 個を超えた',
+    compareElectronsShown: '電子の表を表示中。比較するには陽電子を選んで下さい。',
 });
